@@ -14,8 +14,7 @@
 CQuillaryApp theApp;
 
 namespace {
-const char16_t kEditDocString[] =
-    u"\nQuillar\nQuillar\n\n\nQuillary.Document\nQuillar Document";
+const char16_t kEditDocString[] = u"\nQuillar\nQuillar\n\n\nQuillary.Document\nQuillar Document";
 const char16_t kListDocString[] = u"『Tavelo』博物館";
 }  // namespace
 

@@ -40,7 +40,8 @@ DecodedText DecodeTextFile(std::string_view bytes) {
     std::string utf8;
     if (bytes.find('\0') != std::string_view::npos) {
         result.readOnly = true;
-        result.reason = "このファイルは NUL 文字を含むテキストでないファイルなので、読み取り専用で開きます。";
+        result.reason =
+            "このファイルは NUL 文字を含むテキストでないファイルなので、読み取り専用で開きます。";
         utf8 = cp932::ToUtf8Lossy(bytes);
     } else if (!IsAscii(bytes) && cp932::IsValidUtf8(bytes)) {
         // Japanese UTF-8 is very often valid cp932 as well (as mojibake), while cp932
@@ -68,8 +69,7 @@ std::optional<std::string> EncodeTextFile(std::string_view utf8, TextEncoding en
 }
 
 std::string CannotEncodeMessage(std::string_view path) {
-    return WithPath(path,
-                    "Shift-JIS で書けない文字があるため、保存しませんでした。");
+    return WithPath(path, "Shift-JIS で書けない文字があるため、保存しませんでした。");
 }
 
 std::string CannotWriteMessage(std::string_view path) {

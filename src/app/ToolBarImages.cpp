@@ -99,14 +99,29 @@ QPixmap ToolBarImage(int id) {
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     switch (id) {
-    case ID_WORKS: DrawWorks(p); break;
-    case ID_LIFE: DrawLife(p); break;
-    case ID_FRIENDS: DrawFriends(p); break;
-    case ID_TAVELO_HAIKU: DrawHaikuCard(p); break;
-    case ID_ONEPOINT: DrawOnePoint(p); break;
-    case ID_CONTENTS: DrawContents(p); break;
-    case IDB_SEARCH: DrawSearch(p); break;
-    default: break;
+        case ID_WORKS:
+            DrawWorks(p);
+            break;
+        case ID_LIFE:
+            DrawLife(p);
+            break;
+        case ID_FRIENDS:
+            DrawFriends(p);
+            break;
+        case ID_TAVELO_HAIKU:
+            DrawHaikuCard(p);
+            break;
+        case ID_ONEPOINT:
+            DrawOnePoint(p);
+            break;
+        case ID_CONTENTS:
+            DrawContents(p);
+            break;
+        case IDB_SEARCH:
+            DrawSearch(p);
+            break;
+        default:
+            break;
     }
     return pixmap;
 }

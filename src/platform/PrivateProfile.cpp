@@ -16,9 +16,9 @@
 namespace {
 
 struct Line {
-    std::size_t begin;    // offset of the line's first byte
-    std::size_t end;      // offset just past its content (before CR LF / LF)
-    std::size_t next;     // offset of the following line
+    std::size_t begin;  // offset of the line's first byte
+    std::size_t end;    // offset just past its content (before CR LF / LF)
+    std::size_t next;   // offset of the following line
 };
 
 std::vector<Line> SplitLines(const std::string& text) {

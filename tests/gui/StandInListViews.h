@@ -21,7 +21,10 @@ public:
 class StandInHaikuListView : public StandInListView {
 public:
     StandInHaikuListView() {
-        AddCommand(ID_SEARCH, [this] { lastSearch = theSearchBar.TakeSearchText(); ++searches; });
+        AddCommand(ID_SEARCH, [this] {
+            lastSearch = theSearchBar.TakeSearchText();
+            ++searches;
+        });
     }
     void OnActivateView(bool activate) override { theSearchBar.EnableSearchBox(activate); }
 
@@ -30,8 +33,9 @@ public:
 };
 
 inline CMultiDocTemplate* StandInTemplate(int id, CMultiDocTemplate::ViewFactory newView) {
-    auto* t = new CMultiDocTemplate(id, u"『Tavelo』博物館"_qs, [] { return new CQuillaryDoc; },
-                                    [] { return new CChildFrame; }, std::move(newView));
+    auto* t = new CMultiDocTemplate(
+        id, u"『Tavelo』博物館"_qs, [] { return new CQuillaryDoc; }, [] { return new CChildFrame; },
+        std::move(newView));
     theApp.AddDocTemplate(t);
     return t;
 }

@@ -25,7 +25,8 @@ bool SaveEnabled(CMainFrame* frame) {
     return save->isEnabled();
 }
 
-const QByteArray kCp932Text = QByteArray::fromHex("94 6f 8b e5 0d 0a 8b 47 8c ea 0d 0a");  // 俳句 季語
+const QByteArray kCp932Text =
+    QByteArray::fromHex("94 6f 8b e5 0d 0a 8b 47 8c ea 0d 0a");  // 俳句 季語
 
 }  // namespace
 
@@ -76,7 +77,10 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack_data() {
     QTest::addColumn<QString>("shown");
     QTest::newRow("cp932, CR LF") << kCp932Text << u"俳句\n季語\n"_qs;
     QTest::newRow("UTF-8, LF") << u"俳句\n🌸 spring\n"_qs.toUtf8() << u"俳句\n🌸 spring\n"_qs;
-    QTest::newRow("no-break space kept") << QByteArray("a\xc2\xa0" "b\n") << u"a\u00a0b\n"_qs;
+    QTest::newRow("no-break space kept") << QByteArray(
+                                                "a\xc2\xa0"
+                                                "b\n")
+                                         << u"a\u00a0b\n"_qs;
 }
 
 void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
@@ -102,8 +106,8 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
     QVERIFY(frame->GetActiveDocument()->IsModified());
     QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
     QVERIFY(!frame->GetActiveDocument()->IsModified());
-    const QByteArray added = bytes.contains("\r\n") ? QByteArray::fromHex("92 c7 89 c1 0d 0a")
-                                                    : u"追加\n"_qs.toUtf8();
+    const QByteArray added =
+        bytes.contains("\r\n") ? QByteArray::fromHex("92 c7 89 c1 0d 0a") : u"追加\n"_qs.toUtf8();
     QCOMPARE(ReadBytes(path), bytes + added);
     QVERIFY(notices.messages.isEmpty());
     QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),

@@ -111,8 +111,8 @@ void MainFrameTest::childMenusWithOneOpen() {
     QCOMPARE(frame->CurrentMenuId(), IDR_QUILLARTYPE);
     QCOMPARE(Popups(frame->menuBar()),
              (QStringList{u"ﾌｧｲﾙ(&F)"_qs, u"表示(&V)"_qs, u"俳句館(&B)"_qs, u"作品館(&S)"_qs,
-                          u"生涯館(&L)"_qs, u"データ館(&D)"_qs, u"暦館(&K)"_qs,
-                          u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ﾍﾙﾌﾟ(&H)"_qs}));
+                          u"生涯館(&L)"_qs, u"データ館(&D)"_qs, u"暦館(&K)"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs,
+                          u"ﾍﾙﾌﾟ(&H)"_qs}));
     for (int i = 0; i < 7; ++i) QCOMPARE(Items(frame->Menu(i)), kHallItems[i]);
     QCOMPARE(Items(frame->Menu(7)),
              (QStringList{u"重ねて表示(&C)"_qs, u"上下に並べて表示(&T)"_qs,
@@ -177,6 +177,10 @@ void MainFrameTest::searchIsGreyedUnlessAHaikuListIsActive() {
 
     frame->MdiArea()->setActiveSubWindow(frame->MdiArea()->subWindowList().first());
     QVERIFY(Enabled(frame, ID_SEARCH));
+    QVERIFY(theSearchBar.GetCombo()->isEnabled());
+    frame->RouteCommand(ID_FILE_CLOSE);  // closing the active haiku list greys the box
+    QVERIFY(!theSearchBar.GetCombo()->isEnabled());
+    frame->RouteCommand(ID_ALL_HAIKU);
     QVERIFY(theSearchBar.GetCombo()->isEnabled());
     frame->MdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -286,7 +290,8 @@ void MainFrameTest::toolBarOrderTipsAndPrompts() {
     AppSession app(m_dir->path());
     CMainFrame* frame = app.Frame();
     QList<int> order;
-    for (QAction* a : frame->ToolBar()->actions()) order.append(a->isSeparator() ? 0 : a->data().toInt());
+    for (QAction* a : frame->ToolBar()->actions())
+        order.append(a->isSeparator() ? 0 : a->data().toInt());
     QCOMPARE(order, (QList<int>{ID_WORKS, 0, ID_LIFE, ID_FRIENDS, 0, ID_TAVELO_HAIKU, 0,
                                 ID_ONEPOINT, ID_CONTENTS}));
     for (QAction* a : frame->ToolBar()->actions()) {
@@ -299,8 +304,7 @@ void MainFrameTest::toolBarOrderTipsAndPrompts() {
              u"Taveloの弟子・友人など"_qs);
     QCOMPARE(frame->CommandAction(ID_ALL_HAIKU)->statusTip(),
              u"『Tavelo』博物館に登録されている全句を表示します."_qs);
-    QCOMPARE(frame->CommandAction(ID_WINDOW_ARRANGE)->statusTip(),
-             u"ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列"_qs);
+    QCOMPARE(frame->CommandAction(ID_WINDOW_ARRANGE)->statusTip(), u"ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列"_qs);
     QCOMPARE(frame->CommandAction(ID_SEARCH)->toolTip(), u"検索"_qs);
     QCOMPARE(theSearchBar.GetBar()->windowTitle(), u"検索"_qs);
 }
@@ -314,8 +318,7 @@ void MainFrameTest::statusBarShowsPromptsAndIdleText() {
     frame->menuBar()->setActiveAction(help->menuAction());  // opened from the menu bar
     QVERIFY(QTest::qWaitForWindowExposed(help));
     help->setActiveAction(frame->CommandAction(ID_APP_ABOUT));
-    QCOMPARE(frame->StatusBar()->currentMessage(),
-             u"ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示"_qs);
+    QCOMPARE(frame->StatusBar()->currentMessage(), u"ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示"_qs);
     // A greyed item shows its prompt as well.
     QTest::mouseMove(help, help->actionGeometry(frame->CommandAction(ID_CONTENTS)).center());
     QTRY_COMPARE(frame->StatusBar()->currentMessage(), u"目次を表示"_qs);

@@ -56,8 +56,8 @@ void SearchBarTest::firstStartBoxIsEmptyAndGreyed() {
     QVERIFY(!box->isEnabled());
     QVERIFY(box->isEditable());
     QCOMPARE(box->objectName(), QString::number(IDC_SEARCH_COMBO));
-    QCOMPARE(box->width(), QFontMetrics(theSearchBar.GetBar()->font())
-                               .horizontalAdvance(u"WWWWWWWWWWWWWWWW"_qs));
+    QCOMPARE(box->width(),
+             QFontMetrics(theSearchBar.GetBar()->font()).horizontalAdvance(u"WWWWWWWWWWWWWWWW"_qs));
     // Box, separator, button.
     const QList<QAction*> barSlots = theSearchBar.GetBar()->actions();
     QCOMPARE(barSlots.size(), 3);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "AppSession.h"
@@ -32,6 +33,7 @@ private slots:
     void readOnlyIniStartsAndStaysUntouched();
     void unusualWorkingDirectories_data();
     void unusualWorkingDirectories();
+    void runEndsWhenTheMainWindowClosesAndSavesEverything();
 };
 
 void StartupTest::withoutIniTheStepsRunInOrderAndWriteNothing() {
@@ -158,6 +160,31 @@ void StartupTest::unusualWorkingDirectories() {
         QVERIFY(app.Close());
     }
     QVERIFY(QFile::exists(canonical + u"/tst_startup.INI"_qs));
+    QVERIFY(notices.messages.isEmpty());
+}
+
+void StartupTest::runEndsWhenTheMainWindowClosesAndSavesEverything() {
+    GuiNoticeRecorder notices;
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    WriteBytes(u"tst_startup.INI"_qs, "[Find Strings]\r\nFind1=kept\r\n");
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(0, [] {
+        theApp.OnFileNew();
+        theSearchBar.GetCombo()->setEditText(u"added"_qs);
+        theSearchBar.TakeSearchText();
+        theApp.GetMainWnd()->close();
+    });
+    const int code = theApp.Run();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QDir::setCurrent(previous);
+    QCOMPARE(code, 0);
+    QCOMPARE(theApp.GetMainWnd(), nullptr);
+    const QByteArray ini = ReadBytes(dir.filePath(u"tst_startup.INI"_qs));
+    QVERIFY(ini.contains("WindowPos="));
+    // The bars went before the program ended: the history was saved, in sorted order.
+    QVERIFY(ini.contains("Find1=added\r\nFind2=kept\r\n"));
     QVERIFY(notices.messages.isEmpty());
 }
 

@@ -1,11 +1,10 @@
-#include "app/ProfileStore.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
+#include "app/ProfileStore.h"
 
 namespace {
 
@@ -107,11 +106,11 @@ TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
 }
 
 TEST_F(ProfileStoreTest, BrokenWindowPosIsIgnoredAsAWhole) {
-    for (const char* value : {"1,1,3", "0,1,-1,-1,-1,-1,10,20,5,620", "a,b,c,d,e,f,g,h,i,j",
-                              "0,1,-1,-1,-1,-1,0,0,99999999,99999999",
-                              "0,1,-1,-1,-1,-1,0,0,800,99999999999"}) {
-        dir.Write("quillary.INI", std::string("[Settings]\nWindowPos=") + value +
-                                      "\n[General]\nBarState=XYZ\n");
+    for (const char* value :
+         {"1,1,3", "0,1,-1,-1,-1,-1,10,20,5,620", "a,b,c,d,e,f,g,h,i,j",
+          "0,1,-1,-1,-1,-1,0,0,99999999,99999999", "0,1,-1,-1,-1,-1,0,0,800,99999999999"}) {
+        dir.Write("quillary.INI",
+                  std::string("[Settings]\nWindowPos=") + value + "\n[General]\nBarState=XYZ\n");
         CProfileStore::SavedWindowPos saved = store.LoadWindowPos();
         EXPECT_EQ(saved.state, CProfileStore::SavedWindowPos::State::Invalid) << value;
         EXPECT_TRUE(saved.barState.empty()) << value;
@@ -149,8 +148,7 @@ TEST_F(ProfileStoreTest, HistoryEqualEntriesAreNotMerged) {
 }
 
 TEST_F(ProfileStoreTest, UnknownSectionsAndKeysSurviveEveryWrite) {
-    const std::string before =
-        "[Mine]\r\nkeep=this\r\n[Settings]\r\nfuture=1\r\nonepoint=2\r\n";
+    const std::string before = "[Mine]\r\nkeep=this\r\n[Settings]\r\nfuture=1\r\nonepoint=2\r\n";
     dir.Write("quillary.INI", before);
     store.SetOnePoint(3);
     store.SaveFindStrings({"q"});

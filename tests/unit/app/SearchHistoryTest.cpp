@@ -1,12 +1,13 @@
-#include "app/SearchHistory.h"
-
 #include <gtest/gtest.h>
+
+#include "app/SearchHistory.h"
 
 namespace {
 
 std::vector<std::string> InsertAll(const std::vector<std::string>& texts) {
     std::vector<std::string> list;
-    for (const std::string& t : texts) list.insert(list.begin() + static_cast<long>(HistoryInsertPosition(list, t)), t);
+    for (const std::string& t : texts)
+        list.insert(list.begin() + static_cast<long>(HistoryInsertPosition(list, t)), t);
     return list;
 }
 

@@ -1,7 +1,6 @@
-#include "app/TextFileCodec.h"
-
 #include <gtest/gtest.h>
 
+#include "app/TextFileCodec.h"
 #include "platform/Cp932.h"
 
 namespace {
@@ -57,7 +56,7 @@ namespace {
 
 TEST(TextFileCodec, JapaneseUtf8ThatIsAlsoValidCp932IsReadAsUtf8) {
     const std::string bytes = "\xe4\xbf\xb3\xe5\x8f\xa5\n";  // "俳句" in UTF-8
-    ASSERT_TRUE(cp932::IsValidCp932(bytes));               // and cp932 mojibake
+    ASSERT_TRUE(cp932::IsValidCp932(bytes));                 // and cp932 mojibake
     DecodedText text = DecodeTextFile(bytes);
     EXPECT_EQ(text.encoding, TextEncoding::Utf8);
     EXPECT_EQ(text.utf8, bytes);

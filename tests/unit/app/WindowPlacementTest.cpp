@@ -1,6 +1,6 @@
-#include "app/WindowPlacement.h"
-
 #include <gtest/gtest.h>
+
+#include "app/WindowPlacement.h"
 
 namespace {
 

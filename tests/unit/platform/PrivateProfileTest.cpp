@@ -1,5 +1,3 @@
-#include "platform/PrivateProfile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +5,7 @@
 #include <filesystem>
 
 #include "TempDir.h"
+#include "platform/PrivateProfile.h"
 
 namespace {
 
@@ -42,10 +41,12 @@ TEST(IniText, MissingSectionOrKeyIsNotFound) {
 }
 
 TEST(IniText, SetReplacesTheFirstKeyAndKeepsEverythingElse) {
-    const std::string before = "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=1\r\nk=2\r\nodd line\r\n";
+    const std::string before =
+        "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=1\r\nk=2\r\nodd line\r\n";
     CIniText ini(before);
     ini.Set("Settings", "k", "5");
-    EXPECT_EQ(ini.Text(), "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=5\r\nk=2\r\nodd line\r\n");
+    EXPECT_EQ(ini.Text(),
+              "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=5\r\nk=2\r\nodd line\r\n");
 }
 
 TEST(IniText, SetAddsAKeyAtTheEndOfItsSection) {
