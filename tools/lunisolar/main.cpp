@@ -3,6 +3,7 @@
 //
 //   lunisolar_gen --eras data/eras.tsv --overrides tools/lunisolar/overrides.tsv --out FILE
 //   lunisolar_gen ... --check FILE   (exit 1 when FILE differs from the generated table)
+//   lunisolar_gen ... --months FILE  (also writes every adopted month with its first day)
 
 #include "TableGenerator.h"
 
@@ -32,6 +33,17 @@ bool ReadWholeFile(const std::string& path, std::string& text)
     return true;
 }
 
+bool WriteWholeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out.flush()) {
+        std::cerr << "lunisolar_gen: cannot write " << path << '\n';
+        return false;
+    }
+    return true;
+}
+
 // Line number (1-based) of the first difference, 0 when equal.
 int FirstDifferentLine(const std::string& a, const std::string& b)
 {
@@ -51,7 +63,7 @@ int FirstDifferentLine(const std::string& a, const std::string& b)
 
 int main(int argc, char** argv)
 {
-    std::string erasPath, overridesPath, outPath, checkPath;
+    std::string erasPath, overridesPath, outPath, checkPath, monthsPath;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--eras"))
             erasPath = argv[i + 1];
@@ -61,28 +73,26 @@ int main(int argc, char** argv)
             outPath = argv[i + 1];
         else if (!std::strcmp(argv[i], "--check"))
             checkPath = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--months"))
+            monthsPath = argv[i + 1];
         else
             return Usage();
     }
     if (argc % 2 == 0 || erasPath.empty() || overridesPath.empty() || outPath.empty() == checkPath.empty())
         return Usage();
 
-    std::string table;
+    std::string table, monthLine;
     try {
-        table = lunisolar::GenerateYearTable(erasPath, overridesPath);
+        table = lunisolar::GenerateYearTable(erasPath, overridesPath, monthsPath.empty() ? nullptr : &monthLine);
     } catch (const std::exception& error) {
         std::cerr << "lunisolar_gen: " << error.what() << '\n';
         return 1;
     }
 
+    if (!monthsPath.empty() && !WriteWholeFile(monthsPath, monthLine))
+        return 1;
     if (!outPath.empty()) {
-        std::ofstream out(outPath, std::ios::binary);
-        out << table;
-        if (!out.flush()) {
-            std::cerr << "lunisolar_gen: cannot write " << outPath << '\n';
-            return 1;
-        }
-        return 0;
+        return WriteWholeFile(outPath, table) ? 0 : 1;
     }
     std::string committed;
     if (!ReadWholeFile(checkPath, committed)) {
