@@ -54,6 +54,15 @@ std::int64_t TangLunarCorrection(const TangParameters& parameters, std::int64_t 
     throw std::logic_error("lunar position beyond the table");
 }
 
+std::int64_t TangFirstDay(const TangParameters& parameters, std::int64_t trueNewMoon)
+{
+    const std::int64_t dayLength = parameters.dayUnit * parameters.scale;
+    std::int64_t day = parameters.epochJdn + FloorDiv(trueNewMoon, dayLength);
+    if (parameters.advanceLimit > 0 && FloorMod(trueNewMoon, dayLength) >= parameters.advanceLimit * parameters.scale)
+        ++day;
+    return day;
+}
+
 TangSolsticeYear ComputeTangSolsticeYear(const TangParameters& parameters, int x)
 {
     const TangParameters& p = parameters;
@@ -83,7 +92,6 @@ TangSolsticeYear ComputeTangSolsticeYear(const TangParameters& parameters, int x
         secondHalf = true;
     }
 
-    const std::int64_t dayLength = p.dayUnit * p.scale;
     for (std::int64_t i = 0; i < monthCount; ++i) {
         TangMonthTrace month;
         month.meanNewMoon = meanNewMoon;
@@ -94,9 +102,7 @@ TangSolsticeYear ComputeTangSolsticeYear(const TangParameters& parameters, int x
         month.secondHalf = secondHalf;
         month.lunarCorrection = TangLunarCorrection(p, lunar, secondHalf);
         month.trueNewMoon = meanNewMoon + (month.solarCorrection + month.lunarCorrection) * p.scale;
-        month.firstDay = p.epochJdn + FloorDiv(month.trueNewMoon, dayLength);
-        if (p.advanceLimit > 0 && FloorMod(month.trueNewMoon, dayLength) >= p.advanceLimit * p.scale)
-            ++month.firstDay;
+        month.firstDay = TangFirstDay(p, month.trueNewMoon);
         result.months.push_back(month);
 
         meanNewMoon += p.month;

@@ -74,6 +74,9 @@ TangSolsticeYear ComputeTangSolsticeYear(const TangParameters& parameters, int x
 std::int64_t TangSolarCorrection(const TangParameters& parameters, int segment, std::int64_t offset);
 std::int64_t TangLunarCorrection(const TangParameters& parameters, std::int64_t position, bool secondHalf);
 
+// JDN of the 朔日 for a 定朔 instant (scaled), with 進朔 where the calendar has it.
+std::int64_t TangFirstDay(const TangParameters& parameters, std::int64_t trueNewMoon);
+
 // Segment lengths (入気定日加減数), scaled.
 std::int64_t TangSegmentLength(const TangParameters& parameters, int segment);
 
