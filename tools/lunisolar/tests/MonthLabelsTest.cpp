@@ -20,8 +20,7 @@ MonthSkeleton Skeleton(int monthCount)
 std::string Labels(const std::vector<LunarMonth>& months)
 {
     std::string text;
-    for (const LunarMonth& m : months)
-    {
+    for (const LunarMonth& m : months) {
         if (m.leap)
             text += 'L';
         text += std::to_string(m.number);
