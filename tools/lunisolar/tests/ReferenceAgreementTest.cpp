@@ -17,7 +17,8 @@
 namespace lunisolar {
 namespace {
 
-// Month lengths by position (leap month in place).
+// Month lengths by position (leap month in place); a leap month's length is stored
+// negated so that a moved leap month counts as a difference even when lengths agree.
 using Positions = std::vector<int>;
 
 std::map<int, Positions> ReadReference(const std::string& path)
@@ -34,6 +35,8 @@ std::map<int, Positions> ReadReference(const std::string& path)
         Positions lengths(static_cast<std::size_t>(count));
         for (int& length : lengths)
             fields >> length;
+        if (leap > 0)
+            lengths[static_cast<std::size_t>(leap)] = -lengths[static_cast<std::size_t>(leap)];
         rows[year] = lengths;
     }
     return rows;
@@ -45,7 +48,7 @@ Positions PositionsOf(const YearRow& row)
     for (int month = 1; month <= 12; ++month) {
         lengths.push_back(row.bigMonths[static_cast<std::size_t>(month - 1)] ? 30 : 29);
         if (row.leapMonth == month)
-            lengths.push_back(row.leapBig ? 30 : 29);
+            lengths.push_back(row.leapBig ? -30 : -29);
     }
     return lengths;
 }
