@@ -159,7 +159,7 @@ double SolarLongitudeNear(double targetDegrees, double jdeGuess)
     double jde = jdeGuess;
     for (int step = 0; step < 12; ++step) {
         const double gap = SignedDifference(SunApparentLongitude(jde) - targetDegrees);
-        const double correction = gap / kSolarSpeed * (1.0 - 0.0334 * std::cos((jde - 2451547.0) / 365.2422 * 2 * M_PI));
+        const double correction = gap / kSolarSpeed;
         jde -= correction;
         if (std::fabs(correction) < 1e-7)
             break;

@@ -1,4 +1,5 @@
 #include "DayMath.h"
+#include "TableGenerator.h"
 #include "TableFixture.h"
 #include "TableWriter.h"
 #include "YearAssembly.h"
@@ -126,6 +127,21 @@ TEST(YearTableTest, TextFormat)
     row.eraYear = 9;
     EXPECT_EQ(FormatYearTable({row}),
               "year\tkinds\tleap_month\tleap_kind\tera_name\tera_year\n1876\t110100101101\t5\t0\t明治\t9\n");
+}
+
+TEST(YearTableTest, MissingInputFilesAreNamed)
+{
+    const std::string eras = testing::SourcePath("data/eras.tsv");
+    const std::string overrides = testing::SourcePath("tools/lunisolar/overrides.tsv");
+    for (const auto& [erasPath, overridesPath] : {std::pair{std::string("/nonexistent/eras.tsv"), overrides},
+                                                  std::pair{eras, std::string("/nonexistent/overrides.tsv")}}) {
+        try {
+            GenerateYearTable(erasPath, overridesPath);
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find("/nonexistent/"), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST(YearTableTest, CuttingRejectsBrokenMonthLines)
