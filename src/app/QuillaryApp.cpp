@@ -8,6 +8,7 @@
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "platform/CommandIds.h"
 
 CQuillaryApp theApp;
@@ -50,6 +51,7 @@ void CQuillaryApp::RegisterListTemplates() {
     // The list views join here as they are built, in this order:
     // IDR_HAIKU_LIST (m_pHaikuTemplate), IDR_KIGO_LIST (m_pKigoTemplate),
     // IDR_OLDNEW_LIST (m_pOldNewTemplate).
+    m_pOldNewTemplate = AddListTemplate(IDR_OLDNEW_LIST, [] { return new COldNewSimpleListView; });
 }
 
 void CQuillaryApp::RunStartupDialogs() {

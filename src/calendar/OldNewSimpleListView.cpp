@@ -2,7 +2,7 @@
 
 #include "calendar/DisplayYearDlg.h"
 #include "calendar/OldNewTable.h"
-#include "platform/CommandIds.h"
+#include "app/Resource.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
