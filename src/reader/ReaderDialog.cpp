@@ -13,6 +13,7 @@
 #include "platform/WaitCursor.h"
 #include "platform/WinApp.h"
 #include "reader/ArrowImages.h"
+#include "reader/KeyLabel.h"
 #include "reader/TextPane.h"
 
 namespace {
@@ -83,12 +84,9 @@ void CReaderDialog::BuildControls() {
     const int labelIds[3] = {1010, 1013, 1016};
     const int labelLeft[3] = {20, 95, 170};
     for (int i = 0; i < 3; ++i) {
-        QLabel* label = MakeLabel(this, du.Rect(labelLeft[i], 145, 70, 10), QString(), labelIds[i]);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
-        label->setContentsMargins(0, 0, 0, 0);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(m_textFont);
+        auto* label = new CKeyLabel(m_textFont, this);
+        label->setObjectName(QString::number(labelIds[i]));
+        label->setGeometry(du.Rect(labelLeft[i], 145, 70, 10));
         m_keyLabels[static_cast<std::size_t>(i)] = label;
     }
 
@@ -218,13 +216,13 @@ void CReaderDialog::DrawReferencePane(const std::string& key) {
 
 void CReaderDialog::DrawKeyLabels(const TopicRecord* topic) {
     for (int kind = 1; kind <= 3; ++kind) {
-        QLabel* label = m_keyLabels[static_cast<std::size_t>(kind - 1)];
+        CKeyLabel* label = m_keyLabels[static_cast<std::size_t>(kind - 1)];
         if (!topic) {
-            label->clear();
+            label->SetText(QString());
             continue;
         }
         const std::string& key = KeyOf(*topic, kind);
-        label->setText(key.empty() ? kMissingKey : ToDisplay(key));
+        label->SetText(key.empty() ? kMissingKey : ToDisplay(key));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "../unit/RecordingNoticeSink.h"
 #include "ReaderTestSupport.h"
 #include "reader/ArrowImages.h"
+#include "reader/KeyLabel.h"
 #include "reader/ReaderDialog.h"
 #include "reader/TextPane.h"
 
@@ -29,7 +30,7 @@ private:
         return dialog.findChild<QComboBox*>(QString::number(id));
     }
     static QString LabelText(CReaderDialog& dialog, int id) {
-        return dialog.findChild<QLabel*>(QString::number(id))->text();
+        return dialog.findChild<CKeyLabel*>(QString::number(id))->Text();
     }
     static QScrollBar* Bar(CReaderDialog& dialog, int id) {
         return dialog.findChild<QScrollBar*>(QString::number(id));
