@@ -9,6 +9,7 @@
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
 #include "platform/CommandIds.h"
+#include "reader/TipsDialog.h"
 
 CQuillaryApp theApp;
 
@@ -53,7 +54,11 @@ void CQuillaryApp::RegisterListTemplates() {
 }
 
 void CQuillaryApp::RunStartupDialogs() {
-    // The tips dialog and the haiku card dialog join here as they are built.
+    if (theProfile.GetOnePointView() != 0) {
+        CTipsDialog tips;
+        tips.DoModal();
+    }
+    // The haiku card dialog joins here.
 }
 
 CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "app/AppStrings.h"
+#include "app/Resource.h"
 #include "platform/Cp932.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
@@ -18,7 +20,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral(u"簡易ヘルプ V1.03");  // string 57347
 const QString kMissingKey = QStringLiteral("*****");
 
 enum ImageHolder { BackAvailable, ForwardAvailable, BackUnavailable, ForwardUnavailable };
@@ -127,8 +128,9 @@ bool CReaderDialog::Create() {
 }
 
 void CReaderDialog::OnInitDialog() {
-    setWindowTitle(m_request.Title().empty() ? kCaption
-                                             : QStringLiteral("%1 - %2").arg(kCaption, ToDisplay(m_request.Title())));
+    const QString caption = AppString(IDS_HELP_CAPTION);
+    setWindowTitle(m_request.Title().empty() ? caption
+                                             : QStringLiteral("%1 - %2").arg(caption, ToDisplay(m_request.Title())));
     if (QWidget* owner = AfxGetMainWnd()) move(owner->geometry().center() - rect().center());
 
     m_current = m_document.SelectTopic(m_strCurrentKey);

@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/AppStrings.h"
 #include "app/ProfileStore.h"
+#include "platform/CommandIds.h"
 #include "platform/Cp932.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
@@ -13,8 +15,6 @@
 #include "platform/WinApp.h"
 
 namespace {
-
-const QString kAppTitle = QStringLiteral(u"『Tavelo』博物館 V1.02");  // string 57344
 
 QString ToDisplay(const std::string& cp932Text) {
     return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text));
@@ -85,7 +85,7 @@ bool CTipsDialog::OnInitDialog() {
     if (QWidget* owner = AfxGetMainWnd()) move(owner->geometry().center() - rect().center());
     m_pShowAtStartUp->setChecked(theProfile.GetOnePointView() != 0);
     m_nCurrent = LoadTip(theProfile.GetOnePoint());
-    setWindowTitle(QStringLiteral(u"%1 - ワンポイント").arg(kAppTitle));
+    setWindowTitle(QStringLiteral(u"%1 - ワンポイント").arg(AppString(AFX_IDS_APP_TITLE)));
     return m_nCurrent >= 0;
 }
 
