@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -149,6 +150,15 @@ void CReaderDialog::showEvent(QShowEvent* event) {
     // Start with the pointer at the top left corner of the main pane's text.
     m_bPointerPlaced = true;
     QCursor::setPos(m_pMainPane->mapToGlobal(QPoint(CTextPane::kFrame, CTextPane::kFrame)));
+}
+
+void CReaderDialog::keyPressEvent(QKeyEvent* event) {
+    // The dialog has no buttons; Enter closes it as Esc does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CReaderDialog::FillKeyBoxes() {

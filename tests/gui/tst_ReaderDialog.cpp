@@ -98,6 +98,7 @@ private slots:
         QCOMPARE(LabelText(dialog, 1016), QStringLiteral("spring"));
         QCOMPARE(dialog.ReferencePane()->ShownRows(), CReaderDialog::kReferenceRows);
         QVERIFY(Bar(dialog, 1025)->isEnabled());
+        KeepPicture(&dialog, QStringLiteral("reader-preview"));
 
         // Scrolling the preview; the next movement starts it at its top again.
         Bar(dialog, 1025)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -210,6 +211,18 @@ private slots:
         QCOMPARE(dialog.MainTopLine(), 5);
         QCOMPARE(bar->value(), 5);
         QCOMPARE(dialog.MainPane()->RowText(14), QStringLiteral(u"春の行 20"));
+    }
+
+    void enterAndEscapeClose() {
+        RecordingNoticeSink notices;
+        CReaderDialog dialog;
+        QVERIFY(Open(dialog, "夏"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        CReaderDialog second;
+        QVERIFY(Open(second, "夏"));
+        QTest::keyClick(&second, Qt::Key_Escape);
+        QVERIFY(!second.isVisible());
     }
 
     void unreadableFileShowsTheNoticeAndNoDialog() {
