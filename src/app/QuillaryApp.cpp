@@ -54,6 +54,7 @@ void CQuillaryApp::RegisterListTemplates() {
 }
 
 void CQuillaryApp::RunStartupDialogs() {
+    if (!m_bRunStartupDialogs) return;
     if (theProfile.GetOnePointView() != 0) {
         CTipsDialog tips;
         tips.DoModal();
