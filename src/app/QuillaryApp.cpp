@@ -8,8 +8,10 @@
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
+#include "app/ToolBarImages.h"
 #include "calendar/OldNewSimpleListView.h"
 #include "platform/CommandIds.h"
+#include "reader/TipsDialog.h"
 
 CQuillaryApp theApp;
 
@@ -29,9 +31,11 @@ bool CQuillaryApp::InitInstance() {
     SetProfileFile(theProfile.GetIniPath());
     LoadStdProfileSettings(4);
 
-    AddDocTemplate(new CMultiDocTemplate(
+    auto* editTemplate = new CMultiDocTemplate(
         IDR_QUILLARTYPE, QString::fromUtf16(kEditDocString), [] { return new CQuillaryDoc; },
-        [] { return new CChildFrame; }, [] { return new CQuillaryView; }));
+        [] { return new CChildFrame; }, [] { return new CQuillaryView; });
+    editTemplate->SetIcon(DocumentIcon());
+    AddDocTemplate(editTemplate);
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame()) {
@@ -55,7 +59,12 @@ void CQuillaryApp::RegisterListTemplates() {
 }
 
 void CQuillaryApp::RunStartupDialogs() {
-    // The tips dialog and the haiku card dialog join here as they are built.
+    if (!m_bRunStartupDialogs) return;
+    if (theProfile.GetOnePointView() != 0) {
+        CTipsDialog tips;
+        tips.DoModal();
+    }
+    // The haiku card dialog joins here.
 }
 
 CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,

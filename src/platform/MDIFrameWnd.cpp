@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
 
 #include "platform/Document.h"
 #include "platform/MDIChildWnd.h"
@@ -251,6 +253,18 @@ bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) UpdateCommandUI();
+    }
+    // Qt shows the prompt of enabled menu items only; a greyed item shows its prompt too.
+    if (event->type() == QEvent::MouseMove) {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu && statusBar() && isAncestorOf(menu->parentWidget())) {
+            QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            // After the menu has handled the move (it clears the text for a greyed item).
+            if (action && !action->isEnabled() && !action->statusTip().isEmpty())
+                QMetaObject::invokeMethod(
+                    this, [this, tip = action->statusTip()] { statusBar()->showMessage(tip); },
+                    Qt::QueuedConnection);
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
