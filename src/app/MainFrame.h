@@ -40,6 +40,15 @@ public:
     void OnAllHaiku();
     void OnKigoList();
     void OnOldNewTable();
+    void OnContents();
+    void OnLife();
+    void OnFriends();
+    void OnWorks();
+    void OnWorks500();
+    void OnWorks550();
+    void OnWorks600();
+    void OnKigo();
+    void OnOnePoint();
     void OnViewToolBar();
     void OnViewStatusBar();
 
@@ -56,6 +65,7 @@ private:
     bool CreateSearchBar();
     void SaveWindowPos();
     bool LoadWindowPos();
+    void OpenReader(const char* fileName, const QString& title);
     void OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title);
     void ShowIdleMessage(const QString& message);
 

@@ -9,7 +9,9 @@
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
 #include "app/ToolBarImages.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "platform/CommandIds.h"
+#include "reader/TipsDialog.h"
 
 CQuillaryApp theApp;
 
@@ -52,10 +54,16 @@ void CQuillaryApp::RegisterListTemplates() {
     // The list views join here as they are built, in this order:
     // IDR_HAIKU_LIST (m_pHaikuTemplate), IDR_KIGO_LIST (m_pKigoTemplate),
     // IDR_OLDNEW_LIST (m_pOldNewTemplate).
+    m_pOldNewTemplate = AddListTemplate(IDR_OLDNEW_LIST, [] { return new COldNewSimpleListView; });
 }
 
 void CQuillaryApp::RunStartupDialogs() {
-    // The tips dialog and the haiku card dialog join here as they are built.
+    if (!m_bRunStartupDialogs) return;
+    if (theProfile.GetOnePointView() != 0) {
+        CTipsDialog tips;
+        tips.DoModal();
+    }
+    // The haiku card dialog joins here.
 }
 
 CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,
