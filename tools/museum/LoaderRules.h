@@ -1,0 +1,17 @@
+// Rules proved with the program's own topic loader: the document loads without
+// a notice, its command's initial key selects a topic with a first key and a
+// body, every topic is reachable by its first key, and the generated index
+// names every other first key within the body width.
+#pragma once
+
+#include <string>
+
+#include "Findings.h"
+
+namespace museum {
+
+// txtData: the folder of the documents (includes are looked up there).
+void CheckWithLoader(const std::string& txtData, const std::string& file,
+                     const std::string& initialKey, Findings& findings);
+
+}  // namespace museum
