@@ -79,3 +79,37 @@ void CheckWithLoader(const std::string& txtData, const std::string& file,
 }
 
 }  // namespace museum
+
+#include "reader/TipsReader.h"
+#include "TextFile.h"
+
+namespace museum {
+
+void CheckTipsWithLoader(const std::string& path, Findings& findings) {
+    auto text = ReadWholeFile(path);
+    if (!text) return;  // CheckTips has said so
+    int count = 0;
+    for (const std::string& line : SplitLines(*text)) {
+        int number = 0;
+        if (CTipsReader::ParseHeader(line, number) && number > 0) ++count;
+    }
+    CollectingSink sink;
+    for (int tip = 1; tip <= count; ++tip) {
+        CTipsReader reader;
+        std::string where = "onepoint.txt tip " + std::to_string(tip);
+        if (reader.LoadTip(path, tip) != tip) {
+            findings.Add(where, "tip-loader", "the tips reader does not reach this tip");
+            continue;
+        }
+        if (reader.Title().size() <= 1 || reader.Title().starts_with("豆知識"))
+            findings.Add(where, "tip-title", "the tip has no title of its own");
+        std::vector<std::string> lines = SplitLines(reader.Body());
+        if (lines.size() > 13)
+            findings.Add(where, "tip-body", "the body takes " + std::to_string(lines.size()) +
+                         " lines; the box shows 13");
+    }
+    for (const std::string& message : sink.messages)
+        findings.Add("onepoint.txt", "loader-notice", "reading shows the notice: " + message);
+}
+
+}  // namespace museum

@@ -19,7 +19,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteWholeFile(const std::string& path, std::string_view text) {
-    if (auto old = ReadWholeFile(path); old && *old == text) return true;
     std::error_code error;
     std::filesystem::path target(path);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);

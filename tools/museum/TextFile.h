@@ -11,8 +11,7 @@
 namespace museum {
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// Writes text to path (creating the folders), leaving the file untouched when it
-// already holds exactly that text. False when it cannot be written.
+// Writes text to path, creating its folders. False when it cannot be written.
 bool WriteWholeFile(const std::string& path, std::string_view text);
 
 // The lines of a text, without their line ends (LF, CR LF). A last line without
