@@ -73,11 +73,14 @@ void CheckKigoDocument(const ScannedDocument& document, const std::vector<Commen
             if (sections[h].kigo != kigo)
                 findings.Add(where, "kigo-examples", HaikuName(h) + " shown under " + kigo +
                              " does not use it");
+        // The explanation comes first: the first text of the body is no haiku.
         bool explained = false;
         if (topic.body >= 0)
-            for (auto i = static_cast<std::size_t>(topic.body); i < topic.end && !explained; ++i) {
+            for (auto i = static_cast<std::size_t>(topic.body); i < topic.end; ++i) {
                 std::string text = document.lines[i].text.substr(i == static_cast<std::size_t>(topic.body) ? 2 : 0);
-                explained = !ListingKey(text).empty() && !index.count(ListingKey(text));
+                if (ListingKey(text).empty()) continue;
+                explained = !index.count(ListingKey(text));
+                break;
             }
         if (!explained)
             findings.Add(where, "kigo-explanation", "the topic of " + kigo + " has no explanation");

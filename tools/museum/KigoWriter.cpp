@@ -30,7 +30,8 @@ int IndexColumnsFor(std::size_t maxKeyBytes) {
     static constexpr std::size_t kColumnWidth[] = {0, 40, 30, 20, 15};  // by columns - 1
     for (int columns = 5; columns >= 2; --columns) {
         std::size_t width = kColumnWidth[columns - 1];
-        if (maxKeyBytes + 1 <= width && 60 + maxKeyBytes <= kBodyWidth &&
+        // Keys stay apart, and a key in the last column ends within the body.
+        if (maxKeyBytes + 1 <= width &&
             width * static_cast<std::size_t>(columns - 1) + maxKeyBytes <= kBodyWidth)
             return columns;
     }

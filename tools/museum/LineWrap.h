@@ -12,9 +12,13 @@ namespace museum {
 // like: closing brackets and punctuation).
 bool IsNoStartCharacter(std::string_view text, std::size_t pos);
 
+// True when the character at text[pos] should not end a row (opening brackets).
+bool IsNoEndCharacter(std::string_view text, std::size_t pos);
+
 // Cuts text into rows of at most width bytes (width >= 4), never splitting a
-// double-byte character. A row is not begun with a closing bracket or
-// punctuation mark when the character before it can be carried over instead.
+// double-byte character. A row neither begins with a closing bracket or a
+// punctuation mark nor ends with an opening bracket when characters can be
+// carried over to the next row instead (keeping at least half a row).
 // Empty text gives no rows.
 std::vector<std::string> WrapRows(std::string_view text, std::size_t width);
 
