@@ -45,6 +45,18 @@ std::vector<std::string> ReadParagraphs(const std::string& path, Findings& findi
     return paragraphs;
 }
 
+// The first few warnings; museum_check lists them all.
+void PrintSome(const Findings& warnings, std::size_t most) {
+    Findings shown;
+    for (std::size_t i = 0; i < warnings.Size() && i < most; ++i) {
+        const Finding& f = warnings.All()[i];
+        shown.Add(f.where, f.rule, f.message);
+    }
+    shown.Print(std::cerr);
+    if (warnings.Size() > most)
+        std::cerr << "museum_build: " << warnings.Size() - most << " more warnings; museum_check lists them\n";
+}
+
 bool Write(const std::string& path, const std::string& text) {
     if (WriteWholeFile(path, text)) return true;
     std::cerr << path << ": cannot be written\n";
@@ -73,7 +85,7 @@ int BuildCollection(const std::string& dataDir, const std::string& txtData, cons
     for (std::size_t i = 0; ok && i < kAnthologies.size(); ++i)
         ok = Write(txtData + "/" + std::string(kAnthologies[i].file),
                    AnthologyDocument(kAnthologies[i], collection.haiku, eras, prefaces[i]));
-    warnings.Print(std::cerr);
+    PrintSome(warnings, 10);
     return ok ? 0 : 1;
 }
 
