@@ -1,6 +1,7 @@
 #include "reader/TopicDocument.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "platform/Cp932.h"
@@ -50,28 +51,26 @@ int CompareSortKeys(const std::string& a, const std::string& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-// Quicksort of topic indices by their sort keys: middle element as pivot, two
-// indices moving towards each other. Recursing into the smaller part keeps the
-// stack shallow whatever the input.
-void QuickSort(std::vector<int32_t>& order, int lo, int hi, const std::vector<std::string>& keys) {
+// Quicksort of topic indices: middle element as pivot, two indices moving
+// towards each other. Recursing into the smaller part keeps the stack shallow
+// whatever the input. less(a, b) compares two topic indices.
+template <typename Less>
+void QuickSort(std::vector<int32_t>& order, std::ptrdiff_t lo, std::ptrdiff_t hi, Less less) {
+    auto at = [&](std::ptrdiff_t i) -> int32_t& { return order[static_cast<std::size_t>(i)]; };
     while (lo < hi) {
-        const std::string& pivot = keys[static_cast<std::size_t>(order[static_cast<std::size_t>(lo + (hi - lo) / 2)])];
-        int i = lo;
-        int j = hi;
+        const int32_t pivot = at(lo + (hi - lo) / 2);
+        std::ptrdiff_t i = lo;
+        std::ptrdiff_t j = hi;
         while (i <= j) {
-            while (CompareSortKeys(keys[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])], pivot) < 0) ++i;
-            while (CompareSortKeys(keys[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])], pivot) > 0) --j;
-            if (i <= j) {
-                std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
+            while (less(at(i), pivot)) ++i;
+            while (less(pivot, at(j))) --j;
+            if (i <= j) std::swap(at(i++), at(j--));
         }
         if (j - lo < hi - i) {
-            QuickSort(order, lo, j, keys);
+            QuickSort(order, lo, j, less);
             lo = i;
         } else {
-            QuickSort(order, i, hi, keys);
+            QuickSort(order, i, hi, less);
             hi = j;
         }
     }
@@ -237,9 +236,20 @@ void CTopicDocument::SortKeys(int kind) {
         }
     }
     m_keyCounts[static_cast<std::size_t>(kind - 1)] = keyCount;
+    // Empty keys go behind every real key, even one whose bytes sort behind the
+    // sentinel (such as a stray 0xFD-0xFF byte), so the first keyCount positions
+    // are always the topics that have a key.
+    auto less = [&](int32_t a, int32_t b) {
+        const std::size_t x = static_cast<std::size_t>(a);
+        const std::size_t y = static_cast<std::size_t>(b);
+        const bool emptyA = KeyOf(m_topics[x], kind).empty();
+        const bool emptyB = KeyOf(m_topics[y], kind).empty();
+        if (emptyA != emptyB) return emptyB;
+        return CompareSortKeys(sortKeys[x], sortKeys[y]) < 0;
+    };
     std::vector<int32_t> order(m_topics.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int32_t>(i);
-    QuickSort(order, 0, static_cast<int>(order.size()) - 1, sortKeys);
+    QuickSort(order, 0, static_cast<std::ptrdiff_t>(order.size()) - 1, less);
     for (std::size_t i = 0; i < order.size(); ++i) OrderOf(m_topics[i], kind) = order[i];
 }
 

@@ -210,6 +210,15 @@ TEST_F(TopicDocumentTest, SortsByFoldedUnsignedBytesWithEmptyKeysLast) {
     EXPECT_EQ(m_document.GetTopic(0).order2, 0);  // "x" first, the empty keys behind it
 }
 
+TEST_F(TopicDocumentTest, KeysBehindTheEmptyKeySentinelStillListFirst) {
+    // 0xFD sorts behind FC 4B, the sentinel of an empty key, yet a real key must
+    // stay among the first keyCount positions.
+    ASSERT_EQ(Load("[*]\nk2:\xFD\n[*]\nk2:b\n[*]\nk1:x\n[*]\nk2:\xFC\x4C\n"), 0);
+    EXPECT_EQ(m_document.GetKeyCount(2), 3);
+    EXPECT_EQ(SortedKeys(2), (Lines{"b", "\xFC\x4C", "\xFD"}));
+    EXPECT_EQ(m_document.GetSortedKey(2, 3), "");
+}
+
 TEST_F(TopicDocumentTest, OnlyTheFirstTwentyFiveBytesSort) {
     std::string prefix(25, 'p');
     ASSERT_EQ(Load("[*]\nk1:" + prefix + "b\n[*]\nk1:" + prefix + "a\n[*]\nk1:a\n"), 0);
