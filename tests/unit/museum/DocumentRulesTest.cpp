@@ -173,8 +173,8 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     EXPECT_TRUE(broken("k2:めいげつ", "k2:メイゲツ").Has("kigo-reading"));
     EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-topic"));
     EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-unused"));
-    EXPECT_TRUE(broken("　名月や　蔵の白壁　照らしけり\n", "").Has("kigo-examples"));
-    EXPECT_TRUE(broken("　陰暦八月十五日の月。\n", "").Has("kigo-explanation"));
+    EXPECT_TRUE(broken("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）\n", "").Has("kigo-examples"));
+    EXPECT_TRUE(broken("　陰暦八月十五日の月。", "").Has("kigo-explanation"));
     EXPECT_TRUE(broken("\nl4:\n", "\n").Has("kigo-index"));
 }
 
