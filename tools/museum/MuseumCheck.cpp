@@ -9,6 +9,9 @@
 #include "TextFile.h"
 #include "TopicScan.h"
 #include "platform/Cp932.h"
+#if QUILLARY_MUSEUM_COMMENTARY_READER
+#include "CommentaryReaderRules.h"
+#endif
 
 namespace museum {
 namespace {
@@ -39,6 +42,9 @@ void CheckMuseum(const std::string& txtData, const std::string& dataDir,
     std::vector<CommentarySection> sections = ReadCommentary(txtData, findings);
     CheckCommentary(sections, table, sources.haiku, limits, "tavelo.txt", findings);
     CheckCollectionRange(sections, table, limits, "tavelo.txt", findings);
+#if QUILLARY_MUSEUM_COMMENTARY_READER
+    CheckWithCommentaryReader(txtData + "/..", sources.haiku, findings);
+#endif
 
     for (const ReaderCommand& command : kReaderCommands) {
         std::string file(command.file);
