@@ -26,6 +26,8 @@ private:
     NoticeSink* m_previous;
 };
 
+constexpr std::size_t kCardSample = 20;  // every 20th haiku, and the last
+
 std::string HaikuWhere(std::size_t i, const char* reader) {
     return std::string("tavelo.txt (haiku ") + std::to_string(i + 1) + ", " + reader + ")";
 }
@@ -54,6 +56,9 @@ void CheckWithCommentaryReader(const std::string& museumDir, const std::vector<H
                          "the list view reads another reading, season, season word or source than " +
                              s.file + ":" + std::to_string(s.line) + " gives");
 
+        // The card reader reads the whole file for every haiku, so it is asked for
+        // a sample; the rules of the file's lines cover the rest.
+        if (i % kCardSample != 0 && i + 1 != n) continue;
         CCommentaryReader card(museumDir);
         card.ReadEntry("tavelo.txt", 0, static_cast<int>(i), static_cast<int>(kInterpretationRow), &table);
         CommentaryEntry e = card.GetEntry();

@@ -1,7 +1,7 @@
 // The commentary file read back with the program's own commentary reader, both
 // ways (the list view's bulk load and the card's single read): every haiku gets
-// the reading, season, season word and source of its sources, and the card the
-// preface and the interpretation laid out in rows.
+// the reading, season, season word and source of its sources, and the card (asked
+// for every 20th haiku and the last) also the preface and the interpretation in rows.
 #pragma once
 
 #include <string>
