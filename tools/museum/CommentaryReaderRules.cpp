@@ -1,30 +1,15 @@
 #include "CommentaryReaderRules.h"
 
+#include "CollectingNoticeSink.h"
 #include "CommentaryFile.h"
 #include "Kana.h"
 #include "LineWrap.h"
 #include "Museum.h"
 #include "haiku/CommentaryReader.h"
 #include "haiku/HaikuTable.h"
-#include "platform/NoticeWnd.h"
 
 namespace museum {
 namespace {
-
-class CollectingSink final : public NoticeSink {
-public:
-    CollectingSink() : m_previous(SetNoticeSink(this)) {}
-    ~CollectingSink() override { SetNoticeSink(m_previous); }
-    CollectingSink(const CollectingSink&) = delete;
-    CollectingSink& operator=(const CollectingSink&) = delete;
-    void MessageBox(std::string_view text) override { messages.emplace_back(text); }
-    void Beep() override {}
-
-    std::vector<std::string> messages;
-
-private:
-    NoticeSink* m_previous;
-};
 
 constexpr std::size_t kCardSample = 20;  // every 20th haiku, and the last
 
@@ -36,7 +21,7 @@ std::string HaikuWhere(std::size_t i, const char* reader) {
 
 void CheckWithCommentaryReader(const std::string& museumDir, const std::vector<Haiku>& sources,
                                Findings& findings) {
-    CollectingSink sink;
+    CollectingNoticeSink sink;
     CHaikuTable table;
     CCommentaryReader bulk(museumDir);
     int count = table.GetCount();

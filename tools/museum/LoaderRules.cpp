@@ -1,36 +1,16 @@
 #include "LoaderRules.h"
 
-#include <set>
-
+#include "CollectingNoticeSink.h"
 #include "Museum.h"
-#include "platform/NoticeWnd.h"
+#include "TextFile.h"
+#include "reader/TipsReader.h"
 #include "reader/TopicDocument.h"
 
 namespace museum {
-namespace {
-
-// Catches the notices of a load instead of showing them.
-class CollectingSink final : public NoticeSink {
-public:
-    CollectingSink() : m_previous(SetNoticeSink(this)) {}
-    ~CollectingSink() override { SetNoticeSink(m_previous); }
-    CollectingSink(const CollectingSink&) = delete;
-    CollectingSink& operator=(const CollectingSink&) = delete;
-    void MessageBox(std::string_view text) override { messages.emplace_back(text); }
-    void Beep() override { ++beeps; }
-
-    std::vector<std::string> messages;
-    int beeps = 0;
-
-private:
-    NoticeSink* m_previous;
-};
-
-}  // namespace
 
 void CheckWithLoader(const std::string& txtData, const std::string& file,
                      const std::string& initialKey, Findings& findings) {
-    CollectingSink sink;
+    CollectingNoticeSink sink;
     CTopicDocument document;
     document.SetIncludeFolder(txtData);
     int result = document.Load(txtData + "/" + file);
@@ -78,13 +58,6 @@ void CheckWithLoader(const std::string& txtData, const std::string& file,
     }
 }
 
-}  // namespace museum
-
-#include "reader/TipsReader.h"
-#include "TextFile.h"
-
-namespace museum {
-
 void CheckTipsWithLoader(const std::string& path, Findings& findings) {
     auto text = ReadWholeFile(path);
     if (!text) return;  // CheckTips has said so
@@ -93,7 +66,7 @@ void CheckTipsWithLoader(const std::string& path, Findings& findings) {
         int number = 0;
         if (CTipsReader::ParseHeader(line, number) && number > 0) ++count;
     }
-    CollectingSink sink;
+    CollectingNoticeSink sink;
     for (int tip = 1; tip <= count; ++tip) {
         CTipsReader reader;
         std::string where = "onepoint.txt tip " + std::to_string(tip);
