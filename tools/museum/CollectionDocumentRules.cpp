@@ -1,5 +1,6 @@
 #include "CollectionDocumentRules.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -158,6 +159,20 @@ void CheckAnthology(const ScannedDocument& document, const Anthology& anthology,
     if (listed.size() != static_cast<std::size_t>(anthology.count))
         findings.Add(name, "anthology-count", "the document lists " + std::to_string(listed.size()) +
                      " haiku, not " + std::to_string(anthology.count));
+}
+
+void CheckSourcesNamed(const ScannedDocument& works, std::string_view file,
+                       const std::vector<CommentarySection>& sections, Findings& findings) {
+    std::set<std::string> sources;
+    for (const CommentarySection& section : sections) sources.insert(section.source);
+    for (const std::string& source : sources) {
+        bool named = std::any_of(works.lines.begin(), works.lines.end(), [&](const ScannedLine& line) {
+            return line.text.find(source) != std::string::npos;
+        });
+        if (!named)
+            findings.Add(std::string(file), "source-in-works",
+                         "the works document does not name the source " + source);
+    }
 }
 
 }  // namespace museum

@@ -54,6 +54,7 @@ void CheckMuseum(const std::string& txtData, const std::string& dataDir,
         if (file == "kigo.txt") CheckKigoDocument(document, sections, table, file, findings);
         for (const Anthology& anthology : kAnthologies)
             if (anthology.file == file) CheckAnthology(document, anthology, sections, table, findings);
+        if (file == "work.txt") CheckSourcesNamed(document, file, sections, findings);
         CheckWithLoader(txtData, file, key, findings);
     }
 

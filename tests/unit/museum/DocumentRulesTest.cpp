@@ -213,3 +213,13 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     CheckAnthology(Scan(text), six, sections, table, count);
     EXPECT_EQ(count.Count("anthology-count"), 2u);
 }
+
+TEST(MuseumWorksRules, TheWorksDocumentNamesEverySource) {
+    auto sections = SectionsOf(LoadFixture().haiku);
+    Findings named;
+    CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百句」（1921年）\n"), "work.txt", sections, named);
+    EXPECT_TRUE(named.Empty()) << Shown(named);
+    Findings unnamed;
+    CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百五十句」\n"), "work.txt", sections, unnamed);
+    EXPECT_TRUE(unnamed.Has("source-in-works"));
+}
