@@ -1,6 +1,9 @@
 #include "MuseumCheck.h"
 
+#include <set>
+
 #include "Collection.h"
+#include "Kana.h"
 #include "CollectionDocumentRules.h"
 #include "CommentaryFile.h"
 #include "DocumentRules.h"
@@ -31,17 +34,35 @@ std::vector<CommentarySection> ReadCommentary(const std::string& txtData, Findin
     return ParseCommentary(*text, file, findings);
 }
 
+MuseumFigures FiguresOf(const std::vector<CommentarySection>& sections) {
+    MuseumFigures figures;
+    std::set<std::string> words;
+    for (const CommentarySection& s : sections) {
+        ++figures.haiku;
+        words.insert(s.kigo);
+        ++figures.bySeason[s.season];
+        ++figures.bySource[s.source];
+        std::vector<std::string> parts = SplitReading(s.reading);
+        if (parts.size() != 3 || CountMorae(parts[0]) != 5 || CountMorae(parts[1]) != 7 ||
+            CountMorae(parts[2]) != 5)
+            ++figures.offCount;
+    }
+    figures.seasonWords = words.size();
+    return figures;
+}
+
 }  // namespace
 
 void CheckMuseum(const std::string& txtData, const std::string& dataDir,
                  const std::vector<TableRecord>& table, const CollectionLimits& limits,
-                 Findings& findings) {
+                 Findings& findings, MuseumFigures* figures) {
     Collection sources = LoadCollection(dataDir, findings);
     CheckTable(table, sources.haiku, limits, findings);
 
     std::vector<CommentarySection> sections = ReadCommentary(txtData, findings);
     CheckCommentary(sections, table, sources.haiku, limits, "tavelo.txt", findings);
     CheckCollectionRange(sections, table, limits, "tavelo.txt", findings);
+    if (figures) *figures = FiguresOf(sections);
 #if QUILLARY_MUSEUM_COMMENTARY_READER
     CheckWithCommentaryReader(txtData + "/..", sources.haiku, findings);
 #endif
