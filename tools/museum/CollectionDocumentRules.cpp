@@ -75,7 +75,7 @@ void CheckKigoDocument(const ScannedDocument& document, const std::vector<Commen
             if (sections[h].season != topic.key3)
                 findings.Add(where, "kigo-season", "the season word " + kigo + " is " + topic.key3 +
                              " here and " + sections[h].season + " in " + HaikuName(h));
-        if (!IsModernHiragana(topic.key2))
+        if (!topic.key2.empty() && !IsModernHiragana(topic.key2))
             findings.Add(where, "kigo-reading", "the reading of " + kigo + " is not hiragana: " + topic.key2);
         std::vector<std::size_t> listed = ListedHaiku(document, topic, index,
             [&](std::size_t h) { return h < sections.size() && sections[h].kigo == kigo; });
@@ -96,7 +96,12 @@ void CheckKigoDocument(const ScannedDocument& document, const std::vector<Commen
                 explained = !index.count(ListingKey(text));
                 break;
             }
-        if (!explained)
+        if (topic.key2.empty() && !explained)
+            findings.Add(where, "kigo-entry", "the topic of " + kigo +
+                         " has neither reading nor explanation (no row in data/kigo?)");
+        else if (topic.key2.empty())
+            findings.Add(where, "kigo-reading", "the topic of " + kigo + " has no reading");
+        else if (!explained)
             findings.Add(where, "kigo-explanation", "the topic of " + kigo + " has no explanation");
     }
     for (const ScannedTopic& topic : document.topics)

@@ -175,6 +175,9 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-unused"));
     EXPECT_TRUE(broken("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）\n", "").Has("kigo-examples"));
     EXPECT_TRUE(broken("　陰暦八月十五日の月。", "").Has("kigo-explanation"));
+    EXPECT_TRUE(broken("k2:めいげつ", "k2:").Has("kigo-reading"));
+    Findings bare = broken("k2:めいげつ\nk3:秋\nd:　陰暦八月十五日の月。", "k2:\nk3:秋\nd:");
+    EXPECT_TRUE(bare.Has("kigo-entry")) << Shown(bare);
     EXPECT_TRUE(broken("\nl4:\n", "\n").Has("kigo-index"));
 }
 
