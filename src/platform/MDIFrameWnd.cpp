@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
 
 #include "platform/Document.h"
 #include "platform/MDIChildWnd.h"
@@ -58,6 +60,21 @@ QAction* CMDIFrameWnd::CommandAction(int id) {
     return action;
 }
 
+void CMDIFrameWnd::AddAccelerator(int id, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(this);
+    action->setData(id);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+    addAction(action);
+    m_accelerators[id] = action;
+}
+
+QAction* CMDIFrameWnd::AcceleratorAction(int id) const {
+    auto it = m_accelerators.find(id);
+    return it == m_accelerators.end() ? nullptr : it->second;
+}
+
 std::array<CCmdTarget*, 5> CMDIFrameWnd::Route() const {
     CMDIChildWnd* child = MDIGetActive();
     CView* view = child ? child->GetView() : nullptr;
@@ -100,6 +117,11 @@ void CMDIFrameWnd::UpdateCommandUI() {
             action->setCheckable(true);
             action->setChecked(*ui.Checked());
         }
+    }
+    for (auto& [id, action] : m_accelerators) {
+        CCmdUI ui(id);
+        UpdateCommand(ui);
+        action->setEnabled(ui.IsEnabled());
     }
 }
 
@@ -231,6 +253,18 @@ bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) UpdateCommandUI();
+    }
+    // Qt shows the prompt of enabled menu items only; a greyed item shows its prompt too.
+    if (event->type() == QEvent::MouseMove) {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu && statusBar() && isAncestorOf(menu->parentWidget())) {
+            QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            // After the menu has handled the move (it clears the text for a greyed item).
+            if (action && !action->isEnabled() && !action->statusTip().isEmpty())
+                QMetaObject::invokeMethod(
+                    this, [this, tip = action->statusTip()] { statusBar()->showMessage(tip); },
+                    Qt::QueuedConnection);
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

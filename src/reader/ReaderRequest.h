@@ -21,6 +21,10 @@ public:
     const std::string& Title() const { return m_title; }
     const std::string& InitialKey() const { return m_initialKey; }
 
+    // "ファイル:<path>に\n検索キーワード:<key>が\n見つかりません。" in cp932, shown when
+    // no topic carries the initial key.
+    std::string MissingKeyMessage() const;
+
 private:
     std::string m_path;
     std::string m_title;
