@@ -61,7 +61,7 @@ void CheckMuseum(const std::string& txtData, const std::string& dataDir,
 
     std::vector<CommentarySection> sections = ReadCommentary(txtData, findings);
     CheckCommentary(sections, table, sources.haiku, limits, "tavelo.txt", findings);
-    CheckCollectionRange(sections, table, limits, "tavelo.txt", findings);
+    CheckCollectionRange(sections, table, sources.haiku, limits, "tavelo.txt", findings);
     if (figures) *figures = FiguresOf(sections);
 #if QUILLARY_MUSEUM_COMMENTARY_READER
     CheckWithCommentaryReader(txtData + "/..", sources.haiku, findings);
