@@ -1,5 +1,7 @@
 #include "LoaderRules.h"
 
+#include <set>
+
 #include "CollectingNoticeSink.h"
 #include "Museum.h"
 #include "TextFile.h"
@@ -7,6 +9,31 @@
 #include "reader/TopicDocument.h"
 
 namespace museum {
+namespace {
+
+// The keys an index body lists: each line read from the left as the longest key
+// that starts at each place, with the spaces between keys skipped.
+std::set<std::string> KeysListed(const std::vector<std::string>& body, const std::set<std::string>& keys) {
+    std::set<std::string> listed;
+    for (const std::string& line : body) {
+        std::size_t pos = 0;
+        while (pos < line.size()) {
+            if (line[pos] == ' ') {
+                ++pos;
+                continue;
+            }
+            std::size_t longest = 0;
+            for (const std::string& key : keys)
+                if (key.size() > longest && line.compare(pos, key.size(), key) == 0) longest = key.size();
+            if (longest == 0) break;  // not an index line
+            listed.insert(line.substr(pos, longest));
+            pos += longest;
+        }
+    }
+    return listed;
+}
+
+}  // namespace
 
 void CheckWithLoader(const std::string& txtData, const std::string& file,
                      const std::string& initialKey, Findings& findings) {
@@ -47,15 +74,12 @@ void CheckWithLoader(const std::string& txtData, const std::string& file,
     int indexTopic = document.GetIndexTopic();
     if (indexTopic < 0) return;
     std::string own = document.GetKey1(indexTopic);
-    TopicSelection index = document.SelectTopic(own);
-    std::string shown;
-    for (const std::string& line : index.body) shown += line + "\n";
-    for (int t = 0; t < document.GetTopicCount(); ++t) {
-        std::string key = document.GetKey1(t);
-        if (key.empty() || key == own) continue;
-        if (shown.find(key) == std::string::npos)
+    std::set<std::string> keys;
+    for (int t = 0; t < document.GetTopicCount(); ++t) keys.insert(document.GetKey1(t));
+    std::set<std::string> listed = KeysListed(document.SelectTopic(own).body, keys);
+    for (const std::string& key : keys)
+        if (!key.empty() && key != own && !listed.count(key))
             findings.Add(file, "index-lists-all", "the index " + own + " does not list " + key);
-    }
 }
 
 void CheckTipsWithLoader(const std::string& path, Findings& findings) {
