@@ -8,6 +8,7 @@
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
+#include "app/ToolBarImages.h"
 #include "platform/CommandIds.h"
 #include "reader/TipsDialog.h"
 
@@ -29,9 +30,11 @@ bool CQuillaryApp::InitInstance() {
     SetProfileFile(theProfile.GetIniPath());
     LoadStdProfileSettings(4);
 
-    AddDocTemplate(new CMultiDocTemplate(
+    auto* editTemplate = new CMultiDocTemplate(
         IDR_QUILLARTYPE, QString::fromUtf16(kEditDocString), [] { return new CQuillaryDoc; },
-        [] { return new CChildFrame; }, [] { return new CQuillaryView; }));
+        [] { return new CChildFrame; }, [] { return new CQuillaryView; });
+    editTemplate->SetIcon(DocumentIcon());
+    AddDocTemplate(editTemplate);
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame()) {
@@ -54,6 +57,7 @@ void CQuillaryApp::RegisterListTemplates() {
 }
 
 void CQuillaryApp::RunStartupDialogs() {
+    if (!m_bRunStartupDialogs) return;
     if (theProfile.GetOnePointView() != 0) {
         CTipsDialog tips;
         tips.DoModal();

@@ -128,3 +128,15 @@ QIcon AppIcon() {
     p.drawPath(quill);
     return QIcon(pixmap);
 }
+
+QIcon DocumentIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(kInk);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 1, 10, 13);
+    p.setPen(QColor(60, 90, 160));
+    for (int y = 4; y <= 11; y += 2) p.drawLine(5, y, 11, y);
+    return QIcon(pixmap);
+}

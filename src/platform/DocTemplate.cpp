@@ -65,6 +65,7 @@ CMDIChildWnd* CMultiDocTemplate::CreateNewFrame(CDocument* document) {
     CView* view = m_newView();
     document->AddView(view);
     frame->SetView(view);
+    frame->setWindowIcon(m_icon.isNull() ? AfxGetMainWnd()->windowIcon() : m_icon);
     AfxGetMainWnd()->MdiArea()->addSubWindow(frame);
     return frame;
 }

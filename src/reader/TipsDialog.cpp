@@ -131,12 +131,13 @@ void CTipsDialog::paintEvent(QPaintEvent*) {
     painter.drawRect(title);
     // The title stands in the lower half of its box, as large as that half.
     QRect titleText(QPoint(title.left() + 2, title.height() / 2), title.bottomRight());
-    painter.setFont(MakeFontWithHeight(SharedFontDescription(), titleText.height()));
+    painter.setFont(MakeFontWithHeight(SharedFontDescription(), title.bottom() - titleText.top()));
     painter.drawText(titleText, Qt::AlignLeft | Qt::AlignTop, ToDisplay(m_reader.Title()));
 
     const QRect body = BodyBox();
     painter.drawRect(body);
     QRect bodyText(QPoint(body.left() + 2, body.top() + 2), body.bottomRight());
-    painter.setFont(MakeFontWithHeight(SharedFontDescription(), qMax(1, bodyText.height() / kBodyLines)));
+    const int bodyHeight = body.bottom() - bodyText.top();
+    painter.setFont(MakeFontWithHeight(SharedFontDescription(), qMax(1, bodyHeight / kBodyLines)));
     painter.drawText(bodyText, Qt::AlignLeft | Qt::AlignTop, ToDisplay(m_reader.Body()));
 }

@@ -213,6 +213,15 @@ private slots:
         QCOMPARE(dialog.MainPane()->RowText(14), QStringLiteral(u"春の行 20"));
     }
 
+    void emptyInitialKeyOpensAtTheFirstTopicWithAnEmptyKey() {
+        RecordingNoticeSink notices;
+        CReaderDialog dialog;
+        QVERIFY(Open(dialog, ""));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(u"簡易ヘルプ V1.03"));
+        QCOMPARE(dialog.Current().topic.key1, Cp("目次"));  // its third key is empty
+        QVERIFY(notices.messages.empty());
+    }
+
     void enterAndEscapeClose() {
         RecordingNoticeSink notices;
         CReaderDialog dialog;

@@ -7,6 +7,7 @@
 
 #include "../unit/RecordingNoticeSink.h"
 #include "ReaderTestSupport.h"
+#include "AppSession.h"
 #include "app/ProfileStore.h"
 #include "reader/TipsDialog.h"
 
@@ -103,6 +104,28 @@ private slots:
         QImage picture = dialog.grab().toImage();
         QCOMPARE(picture.pixelColor(90, 15), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(87, 30), QColor(Qt::black));
+    }
+
+    void greetsTheUserAtStartUpAndSavesTheNextTip() {
+        RecordingNoticeSink notices;
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("TxtData"));
+        QFile::copy(QString::fromStdString(TestTxtData("onepoint.txt")),
+                    dir.path() + QStringLiteral("/TxtData/onepoint.txt"));
+        WriteBytes(dir.path() + QStringLiteral("/tst_TipsDialog.INI"), "[Settings]\r\nHaikuView=0\r\n");
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* tips = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
+            if (!tips) return;
+            shown = Shown(tips->Title());
+            tips->findChild<QPushButton*>(QStringLiteral("1015"))->click();
+        });
+        AppSession app(dir.path(), AppSession::Greeting::Show);
+        QVERIFY(app.Started());
+        QCOMPARE(shown, QStringLiteral(u"1番目のヒント\n"));
+        QCOMPARE(theProfile.GetOnePoint(), 2);
+        QVERIFY(notices.messages.empty());
+        QVERIFY(app.Close());
     }
 
     void missingTipsFileShowsTheNoticeAndClosesTheDialog() {
