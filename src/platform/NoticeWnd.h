@@ -7,12 +7,20 @@
 #include <string>
 #include <string_view>
 
+enum class NoticeAnswer { Yes, No, Cancel };
+
 // Receives every notice. Texts are cp932 bytes.
 class NoticeSink {
 public:
     virtual ~NoticeSink() = default;
     virtual void MessageBox(std::string_view cp932Text) = 0;
     virtual void Beep() = 0;
+    // A Yes/No/Cancel question (whether to save changes). A sink that cannot ask
+    // shows the text and answers Cancel, which keeps everything as it is.
+    virtual NoticeAnswer AskYesNoCancel(std::string_view cp932Text) {
+        MessageBox(cp932Text);
+        return NoticeAnswer::Cancel;
+    }
 };
 
 // Installs the process-wide sink and returns the previous one. nullptr restores the
@@ -25,6 +33,9 @@ class CNoticeWnd {
 public:
     void MessageBox(std::string_view cp932Text) const { CurrentNoticeSink().MessageBox(cp932Text); }
     void Beep() const { CurrentNoticeSink().Beep(); }
+    NoticeAnswer AskYesNoCancel(std::string_view cp932Text) const {
+        return CurrentNoticeSink().AskYesNoCancel(cp932Text);
+    }
 };
 
 // The default beep, for code that has no notice object at hand.

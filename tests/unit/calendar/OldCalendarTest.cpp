@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "RecordingNoticeSink.h"
 #include "calendar/EtoTable.h"
+
+// Dates print as y-m-d in failure messages.
+void PrintTo(const NewDate& date, std::ostream* out) {
+    *out << date.year << "-" << date.month << "-" << date.day;
+}
 
 namespace {
 

@@ -1,0 +1,195 @@
+#include "platform/ListCtrl.h"
+
+#include <QAbstractTableModel>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+// The rows and columns behind a CListCtrl: plain strings, nothing else.
+class CListModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    struct Column {
+        QString title;
+        Qt::Alignment alignment;
+    };
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        const auto& row = m_rows[static_cast<std::size_t>(index.row())];
+        auto column = static_cast<std::size_t>(index.column());
+        if (role == Qt::DisplayRole) return column < row.size() ? row[column] : QString();
+        if (role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(m_columns[column].alignment | Qt::AlignVCenter);
+        }
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+        const Column& column = m_columns[static_cast<std::size_t>(section)];
+        if (role == Qt::DisplayRole) return column.title;
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(column.alignment);
+        return {};
+    }
+
+    void insertColumn(int at, Column column) {
+        beginInsertColumns({}, at, at);
+        m_columns.insert(m_columns.begin() + at, std::move(column));
+        for (auto& row : m_rows) {
+            if (static_cast<std::size_t>(at) <= row.size()) row.insert(row.begin() + at, QString());
+        }
+        endInsertColumns();
+    }
+    void removeColumn(int at) {
+        beginRemoveColumns({}, at, at);
+        m_columns.erase(m_columns.begin() + at);
+        for (auto& row : m_rows) {
+            if (static_cast<std::size_t>(at) < row.size()) row.erase(row.begin() + at);
+        }
+        endRemoveColumns();
+    }
+    void insertRow(int at, QString text) {
+        beginInsertRows({}, at, at);
+        std::vector<QString> row(m_columns.size());
+        if (!row.empty()) row[0] = std::move(text);
+        m_rows.insert(m_rows.begin() + at, std::move(row));
+        endInsertRows();
+    }
+    void setText(int row, int column, QString text) {
+        auto& cells = m_rows[static_cast<std::size_t>(row)];
+        if (static_cast<std::size_t>(column) >= cells.size()) cells.resize(static_cast<std::size_t>(column) + 1);
+        cells[static_cast<std::size_t>(column)] = std::move(text);
+        QModelIndex cell = index(row, column);
+        emit dataChanged(cell, cell, {Qt::DisplayRole});
+    }
+    QString text(int row, int column) const {
+        const auto& cells = m_rows[static_cast<std::size_t>(row)];
+        return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : QString();
+    }
+    void setRows(std::vector<std::vector<QString>> rows) {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    void clearRows() { setRows({}); }
+    const Column& column(int at) const { return m_columns[static_cast<std::size_t>(at)]; }
+
+private:
+    std::vector<Column> m_columns;
+    std::vector<std::vector<QString>> m_rows;
+};
+
+CListCtrl::CListCtrl(QWidget* parent) : QTreeView(parent), m_model(new CListModel(this)) {
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &CListCtrl::ColumnClicked);
+}
+
+CListCtrl::~CListCtrl() = default;
+
+int CListCtrl::AverageCharWidth() const {
+    return QFontMetrics(font()).averageCharWidth();
+}
+
+void CListCtrl::InsertColumn(int column, const QString& title, int width,
+                             Qt::Alignment alignment) {
+    column = std::clamp(column, 0, GetColumnCount());
+    m_model->insertColumn(column, {title, alignment});
+    header()->resizeSection(column, width);
+}
+
+bool CListCtrl::DeleteColumn(int column) {
+    if (column < 0 || column >= GetColumnCount()) return false;
+    m_model->removeColumn(column);
+    return true;
+}
+
+int CListCtrl::GetColumnCount() const { return m_model->columnCount(); }
+
+QString CListCtrl::GetColumnTitle(int column) const {
+    if (column < 0 || column >= GetColumnCount()) return {};
+    return m_model->column(column).title;
+}
+
+int CListCtrl::InsertItem(int row, const QString& text) {
+    row = std::clamp(row, 0, GetItemCount());
+    m_model->insertRow(row, text);
+    return row;
+}
+
+void CListCtrl::SetItemText(int row, int column, const QString& text) {
+    if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount()) return;
+    m_model->setText(row, column, text);
+}
+
+QString CListCtrl::GetItemText(int row, int column) const {
+    if (row < 0 || row >= GetItemCount() || column < 0) return {};
+    return m_model->text(row, column);
+}
+
+int CListCtrl::GetItemCount() const { return m_model->rowCount(); }
+
+void CListCtrl::DeleteAllItems() { m_model->clearRows(); }
+
+void CListCtrl::SetRows(std::vector<std::vector<QString>> rows) { m_model->setRows(std::move(rows)); }
+
+int CListCtrl::HitTest(const QPoint& viewportPoint) const {
+    QModelIndex index = indexAt(viewportPoint);
+    return index.isValid() ? index.row() : -1;
+}
+
+int CListCtrl::GetTopIndex() const {
+    QModelIndex top = indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+QRect CListCtrl::GetItemRect(int row) const {
+    if (row < 0 || row >= GetItemCount()) return {};
+    return visualRect(m_model->index(row, 0));
+}
+
+void CListCtrl::Scroll(int dy) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + dy);
+}
+
+void CListCtrl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        QPoint point = event->position().toPoint();
+        emit RightButtonDown(HitTest(point), point);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && !m_leftClickSelects) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTreeView::mousePressEvent(event);
+}
+
+void CListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QPoint point = event->position().toPoint();
+        emit ItemDoubleClicked(HitTest(point), point);
+    }
+    event->accept();
+}
