@@ -1,0 +1,348 @@
+#include "reader/ReaderDialog.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "platform/Cp932.h"
+#include "platform/DialogUnits.h"
+#include "platform/Fonts.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/WaitCursor.h"
+#include "platform/WinApp.h"
+#include "reader/ArrowImages.h"
+#include "reader/TextPane.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral(u"簡易ヘルプ V1.03");  // string 57347
+const QString kMissingKey = QStringLiteral("*****");
+
+enum ImageHolder { BackAvailable, ForwardAvailable, BackUnavailable, ForwardUnavailable };
+
+QString ToDisplay(std::string_view cp932Text) {
+    return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text));
+}
+
+const std::string& KeyOf(const TopicRecord& topic, int kind) {
+    return kind == 1 ? topic.key1 : kind == 2 ? topic.key2 : topic.key3;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QRect& rect, const QString& text, int id = 0) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (id) label->setObjectName(QString::number(id));
+    return label;
+}
+
+}  // namespace
+
+CReaderDialog::CReaderDialog() : QDialog(nullptr) {
+    m_textFont = MakeFontWithHeight(SharedFontDescription(), 12);
+    BuildControls();
+}
+
+void CReaderDialog::BuildControls() {
+    setFont(DialogFont());
+    setWindowTitle(QStringLiteral(u"簡易ヘルプ"));
+    setMouseTracking(true);
+    const CDialogUnits du(DialogFont());
+    setFixedSize(du.Size(329, 221));
+
+    MakeLabel(this, du.Rect(0, 0, 15, 8), QStringLiteral(u"検索"));
+    const int boxIds[3] = {1001, 1005, 1007};
+    const int boxLeft[3] = {20, 100, 180};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::number(boxIds[i]));
+        box->setGeometry(du.X(boxLeft[i]), 0, du.X(75), box->sizeHint().height());
+        box->setMaxVisibleItems(qMax(1, du.Y(115) / qMax(1, box->fontMetrics().height()) - 1));
+        connect(box, &QComboBox::activated, this, [this, i](int index) { OnKeyBoxChosen(i + 1, index); });
+        m_keyBoxes[static_cast<std::size_t>(i)] = box;
+    }
+
+    m_arrowImages = {MakeArrowImage(ArrowImage::Back), MakeArrowImage(ArrowImage::Forward),
+                     MakeArrowImage(ArrowImage::BackUnavailable), MakeArrowImage(ArrowImage::ForwardUnavailable)};
+    const QSize arrowSize = m_arrowImages[0].size();
+    m_pBack = MakeLabel(this, QRect(du.Rect(275, 5, 9, 10).topLeft(), arrowSize), QString(), 1026);
+    m_pForward = MakeLabel(this, QRect(du.Rect(290, 5, 9, 10).topLeft(), arrowSize), QString(), 1030);
+    m_rectBack = m_pBack->geometry();
+    m_rectForward = m_pForward->geometry();
+
+    m_pMainPane = new CTextPane(kMainRows, m_textFont, this);
+    m_pMainPane->setObjectName(QStringLiteral("1022"));
+    m_pMainPane->setGeometry(du.Rect(0, 15, 315, 125));
+    m_pMainBar = new QScrollBar(Qt::Vertical, this);
+    m_pMainBar->setObjectName(QStringLiteral("1019"));
+    m_pMainBar->setGeometry(du.Rect(315, 15, 10, 125));
+
+    MakeLabel(this, du.Rect(0, 145, 15, 8), QStringLiteral(u"参照"));
+    const int labelIds[3] = {1010, 1013, 1016};
+    const int labelLeft[3] = {20, 95, 170};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* label = MakeLabel(this, du.Rect(labelLeft[i], 145, 70, 10), QString(), labelIds[i]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setContentsMargins(0, 0, 0, 0);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(m_textFont);
+        m_keyLabels[static_cast<std::size_t>(i)] = label;
+    }
+
+    m_pReferencePane = new CTextPane(kReferenceRows, m_textFont, this);
+    m_pReferencePane->setObjectName(QStringLiteral("1024"));
+    m_pReferencePane->setGeometry(du.Rect(0, 155, 315, 65));
+    m_pReferenceBar = new QScrollBar(Qt::Vertical, this);
+    m_pReferenceBar->setObjectName(QStringLiteral("1025"));
+    m_pReferenceBar->setGeometry(du.Rect(315, 155, 10, 65));
+
+    for (QScrollBar* bar : {m_pMainBar, m_pReferenceBar}) {
+        const bool main = bar == m_pMainBar;
+        bar->setTracking(false);
+        bar->setEnabled(false);
+        connect(bar, &QScrollBar::actionTriggered, this, [this, main](int action) { OnBarAction(main, action); });
+        connect(bar, &QScrollBar::sliderReleased, this,
+                [this, main, bar] { ScrollTo(main, bar->sliderPosition()); });
+    }
+    m_pMainBar->setFocusPolicy(Qt::StrongFocus);
+    m_pReferenceBar->setFocusPolicy(Qt::NoFocus);
+}
+
+int CReaderDialog::DoModal() {
+    if (!Create()) return -1;
+    OnInitDialog();
+    return exec();
+}
+
+bool CReaderDialog::Create() {
+    CWaitCursor wait;
+    if (m_document.Load(m_request.Path()) != 0) return false;
+    m_strCurrentKey = m_request.InitialKey();
+    if (m_strCurrentKey.empty()) return true;
+    m_current = m_document.SelectTopic(m_strCurrentKey);
+    if (!m_current.topic.key1.empty()) return true;
+    m_notice.MessageBox(m_request.MissingKeyMessage());
+    return false;
+}
+
+void CReaderDialog::OnInitDialog() {
+    setWindowTitle(m_request.Title().empty() ? kCaption
+                                             : QStringLiteral("%1 - %2").arg(kCaption, ToDisplay(m_request.Title())));
+    if (QWidget* owner = AfxGetMainWnd()) move(owner->geometry().center() - rect().center());
+
+    m_current = m_document.SelectTopic(m_strCurrentKey);
+    m_history.Start(m_current.topic.index);
+    UpdateBar(m_pMainBar, m_current.BodyCount(), kMainRows, m_nMainVisible);
+    m_rectHover = QRect();
+    FillKeyBoxes();
+    ClearMainPane();
+    ClearReferencePane();
+    DrawMainPane();
+}
+
+void CReaderDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_bPointerPlaced) return;
+    // Start with the pointer at the top left corner of the main pane's text.
+    m_bPointerPlaced = true;
+    QCursor::setPos(m_pMainPane->mapToGlobal(QPoint(CTextPane::kFrame, CTextPane::kFrame)));
+}
+
+void CReaderDialog::FillKeyBoxes() {
+    for (int kind = 1; kind <= 3; ++kind) {
+        QComboBox* box = m_keyBoxes[static_cast<std::size_t>(kind - 1)];
+        box->clear();
+        for (int position = 0; position < m_document.GetKeyCount(kind); ++position)
+            box->addItem(ToDisplay(m_document.GetSortedKey(kind, position)));
+        box->addItem(kMissingKey);
+    }
+    SelectKeyBoxEntries();
+}
+
+void CReaderDialog::SelectKeyBoxEntries() {
+    for (int kind = 1; kind <= 3; ++kind) {
+        QComboBox* box = m_keyBoxes[static_cast<std::size_t>(kind - 1)];
+        const std::string& key = KeyOf(m_current.topic, kind);
+        // The box's own search: the first entry that begins with the key, any
+        // case. A topic without that key shows "*****".
+        int entry = key.empty() ? -1 : box->findText(ToDisplay(key), Qt::MatchStartsWith);
+        QSignalBlocker block(box);
+        box->setCurrentIndex(entry >= 0 ? entry : box->count() - 1);
+    }
+}
+
+void CReaderDialog::OnKeyBoxChosen(int kind, int index) {
+    QComboBox* box = m_keyBoxes[static_cast<std::size_t>(kind - 1)];
+    if (index < 0 || index >= box->count() - 1) {
+        m_notice.Beep();
+        SelectKeyBoxEntries();
+        return;
+    }
+    Navigate(m_document.GetSortedKey(kind, index), Navigation::NewJump);
+}
+
+void CReaderDialog::ClearMainPane() {
+    m_pMainPane->Clear();
+    m_pBack->setPixmap(m_arrowImages[BackUnavailable]);
+    m_pForward->setPixmap(m_arrowImages[ForwardUnavailable]);
+}
+
+void CReaderDialog::DrawMainPane() {
+    m_pMainPane->Show(m_current.body, m_history.TopLine(), &m_document, m_strCurrentKey);
+    SelectKeyBoxEntries();
+    m_pBack->setPixmap(m_arrowImages[m_history.Count() > 1 ? BackAvailable : BackUnavailable]);
+    m_pForward->setPixmap(m_arrowImages[m_history.CanGoForward() ? ForwardAvailable : ForwardUnavailable]);
+    // The main bar takes the keyboard, so Up and Down scroll the text.
+    m_pMainBar->setFocus();
+}
+
+void CReaderDialog::ClearReferencePane() {
+    m_pReferencePane->Clear();
+}
+
+void CReaderDialog::DrawReferencePane(const std::string& key) {
+    ClearReferencePane();
+    m_strReferenceKey = key;
+    m_reference = m_document.SelectTopic(m_strReferenceKey);
+    UpdateBar(m_pReferenceBar, m_reference.BodyCount(), kReferenceRows, m_nReferenceVisible);
+    {
+        QSignalBlocker block(m_pReferenceBar);
+        m_pReferenceBar->setValue(m_nReferenceTop);
+    }
+    m_pReferencePane->Show(m_reference.body, m_nReferenceTop, nullptr, {});
+    DrawKeyLabels(&m_reference.topic);
+}
+
+void CReaderDialog::DrawKeyLabels(const TopicRecord* topic) {
+    for (int kind = 1; kind <= 3; ++kind) {
+        QLabel* label = m_keyLabels[static_cast<std::size_t>(kind - 1)];
+        if (!topic) {
+            label->clear();
+            continue;
+        }
+        const std::string& key = KeyOf(*topic, kind);
+        label->setText(key.empty() ? kMissingKey : ToDisplay(key));
+    }
+}
+
+void CReaderDialog::UpdateBar(QScrollBar* bar, int count, int rows, int& visible) {
+    QSignalBlocker block(bar);
+    if (count > rows) {
+        visible = rows;
+        bar->setRange(0, count - rows);
+        bar->setPageStep(rows);
+        bar->setEnabled(true);
+    } else {
+        visible = count;
+        bar->setRange(0, 0);
+        bar->setEnabled(false);
+    }
+}
+
+void CReaderDialog::Navigate(std::string key, Navigation mode) {
+    ClearMainPane();
+    ClearReferencePane();
+    m_strCurrentKey = cp932::CutAtCharBoundary(key, ReaderRequest::kMaxTextBytes);
+    m_current = m_document.SelectTopic(m_strCurrentKey);
+    switch (mode) {
+    case Navigation::Back:
+        m_history.Back();
+        break;
+    case Navigation::Forward:
+        m_history.Forward(m_current.topic.index);
+        break;
+    case Navigation::NewJump:
+        m_history.Jump(m_current.topic.index);
+        break;
+    }
+    DrawKeyLabels(nullptr);
+    UpdateBar(m_pMainBar, m_current.BodyCount(), kMainRows, m_nMainVisible);
+    m_rectHover = QRect();
+    // A saved top line may lie beyond a body that has changed its topic.
+    int& top = m_history.TopLine();
+    top = std::clamp(top, 0, std::max(0, m_current.BodyCount() - m_nMainVisible));
+    {
+        QSignalBlocker block(m_pMainBar);
+        m_pMainBar->setValue(top);
+    }
+    DrawMainPane();
+}
+
+void CReaderDialog::OnBarAction(bool main, int action) {
+    int top = main ? m_history.TopLine() : m_nReferenceTop;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        --top;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        ++top;
+        break;
+    case QAbstractSlider::SliderMove:
+        return;  // the thumb is dragged: the position counts when it is released
+    default:
+        break;   // page, top and bottom keep the position
+    }
+    ScrollTo(main, top);
+}
+
+void CReaderDialog::ScrollTo(bool main, int top) {
+    const int visible = main ? m_nMainVisible : m_nReferenceVisible;
+    const int count = main ? m_current.BodyCount() : m_reference.BodyCount();
+    if (top < 0) {
+        top = 0;
+        m_notice.Beep();
+    } else if (top + visible > count) {
+        top = count - visible;
+        m_notice.Beep();
+    }
+    if (main) {
+        m_history.TopLine() = top;
+        DrawMainPane();
+    } else {
+        m_nReferenceTop = top;
+        DrawReferencePane(m_strReferenceKey);
+    }
+    m_rectHover = QRect();
+    QScrollBar* bar = main ? m_pMainBar : m_pReferenceBar;
+    QSignalBlocker block(bar);
+    bar->setValue(top);
+}
+
+bool CReaderDialog::HitTest(QPoint point, bool navigate) {
+    const CTextPane::Link* link = m_pMainPane->LinkAt(m_pMainPane->mapFrom(this, point));
+    if (!link) return false;
+    const std::string key = link->key;
+    if (navigate) {
+        Navigate(key, Navigation::NewJump);
+    } else {
+        m_rectHover = link->rect;
+        DrawReferencePane(key);
+    }
+    return true;
+}
+
+void CReaderDialog::mouseMoveEvent(QMouseEvent* event) {
+    m_nReferenceTop = 0;
+    const QPoint point = event->position().toPoint();
+    if (!m_rectHover.contains(m_pMainPane->mapFrom(this, point))) HitTest(point, false);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CReaderDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    m_nReferenceTop = 0;
+    const QPoint point = event->position().toPoint();
+    if (m_rectForward.contains(point) && m_history.CanGoForward()) {
+        Navigate(m_document.GetKey1(m_history.ForwardTopic()), Navigation::Forward);
+    } else if (m_rectBack.contains(point) && m_history.CanGoBack()) {
+        Navigate(m_document.GetKey1(m_history.BackTopic()), Navigation::Back);
+    } else if (!HitTest(point, true)) {
+        m_notice.Beep();
+    }
+}

@@ -1,0 +1,37 @@
+// Helpers for the reader's window tests: cp932 from the UTF-8 literals of Qt
+// code, the test documents, and mouse events sent straight to a widget.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "platform/Cp932.h"
+
+inline std::string Cp(const char* utf8) { return cp932::FromUtf8Lossy(utf8); }
+inline QString Shown(const std::string& cp932Text) { return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text)); }
+
+inline std::string TestTxtData(const char* name) {
+    return std::string(QUILLARY_TEST_DATA) + "/TxtData/" + name;
+}
+
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint point,
+                      Qt::MouseButton button = Qt::NoButton) {
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void Click(QWidget* widget, QPoint point) {
+    SendMouse(widget, QEvent::MouseButtonPress, point, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, point, Qt::LeftButton);
+}
+
+// Keeps a picture of a window beside the build, so a reader can see it.
+inline void KeepPicture(QWidget* widget, const QString& name) {
+    QDir().mkpath(QStringLiteral(QUILLARY_BINARY_DIR "/pictures"));
+    widget->grab().save(QStringLiteral(QUILLARY_BINARY_DIR "/pictures/") + name + QStringLiteral(".png"));
+}

@@ -1,0 +1,64 @@
+// The reader's back/forward history and the request's text limits.
+#include <gtest/gtest.h>
+
+#include "reader/ReaderHistory.h"
+#include "reader/ReaderRequest.h"
+
+namespace {
+
+TEST(ReaderHistory, BackAndForwardKeepTheirTopLines) {
+    CReaderHistory history;
+    history.Start(3);
+    EXPECT_FALSE(history.CanGoBack());
+    EXPECT_FALSE(history.CanGoForward());
+    history.TopLine() = 5;
+    history.Jump(7);
+    EXPECT_EQ(history.TopLine(), 0);
+    history.TopLine() = 2;
+    EXPECT_EQ(history.BackTopic(), 3);
+    history.Back();
+    EXPECT_EQ(history.TopLine(), 5);
+    EXPECT_EQ(history.ForwardTopic(), 7);
+    history.Forward(7);
+    EXPECT_EQ(history.TopLine(), 2);
+    EXPECT_EQ(history.Count(), 2);
+}
+
+TEST(ReaderHistory, NewJumpDiscardsTheForwardHistory) {
+    CReaderHistory history;
+    history.Start(0);
+    history.Jump(1);
+    history.Jump(2);
+    history.Back();
+    history.Back();
+    history.Jump(9);
+    EXPECT_EQ(history.Count(), 2);
+    EXPECT_FALSE(history.CanGoForward());
+    EXPECT_EQ(history.EntryAt(2).topic, -1);
+}
+
+TEST(ReaderHistory, FullHistoryDropsItsOldestEntry) {
+    CReaderHistory history;
+    history.Start(0);
+    for (int topic = 1; topic < 150; ++topic) history.Jump(topic);
+    EXPECT_EQ(history.Count(), CReaderHistory::kCapacity);
+    EXPECT_EQ(history.EntryAt(0).topic, 50);
+    EXPECT_EQ(history.EntryAt(99).topic, 149);
+    EXPECT_FALSE(history.CanGoForward());
+    for (int i = 0; i < 99; ++i) history.Back();
+    EXPECT_EQ(history.Count(), 1);
+    EXPECT_FALSE(history.CanGoBack());
+    EXPECT_EQ(history.ForwardTopic(), 51);
+}
+
+TEST(ReaderRequest, TextsAreCutAtACharacterBoundary) {
+    std::string key = "x";
+    for (int i = 0; i < 70; ++i) key += "\x82\xA0";  // 141 bytes
+    ReaderRequest request;
+    request.SetInitialKey(key);
+    request.SetTitle(key.substr(1));
+    EXPECT_EQ(request.InitialKey(), key.substr(0, 127));
+    EXPECT_EQ(request.Title(), key.substr(1, 126));
+}
+
+}  // namespace
