@@ -1,6 +1,15 @@
 #include <QApplication>
 
+#include "app/AppStrings.h"
+#include "app/QuillaryApp.h"
+#include "platform/CommandIds.h"
+#include "platform/QtNoticeSink.h"
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    CQtNoticeSink notices(AppString(AFX_IDS_APP_TITLE));
+    SetNoticeSink(&notices);
+    const int code = theApp.Run();
+    SetNoticeSink(nullptr);
+    return code;
 }

@@ -58,6 +58,21 @@ QAction* CMDIFrameWnd::CommandAction(int id) {
     return action;
 }
 
+void CMDIFrameWnd::AddAccelerator(int id, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(this);
+    action->setData(id);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+    addAction(action);
+    m_accelerators[id] = action;
+}
+
+QAction* CMDIFrameWnd::AcceleratorAction(int id) const {
+    auto it = m_accelerators.find(id);
+    return it == m_accelerators.end() ? nullptr : it->second;
+}
+
 std::array<CCmdTarget*, 5> CMDIFrameWnd::Route() const {
     CMDIChildWnd* child = MDIGetActive();
     CView* view = child ? child->GetView() : nullptr;
@@ -100,6 +115,11 @@ void CMDIFrameWnd::UpdateCommandUI() {
             action->setCheckable(true);
             action->setChecked(*ui.Checked());
         }
+    }
+    for (auto& [id, action] : m_accelerators) {
+        CCmdUI ui(id);
+        UpdateCommand(ui);
+        action->setEnabled(ui.IsEnabled());
     }
 }
 

@@ -9,6 +9,8 @@
 // menus and bars, and declares its own handlers with AddCommand (CmdTarget.h).
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -36,6 +38,10 @@ public:
     // The action of a command id, created on first use.
     QAction* CommandAction(int id);
     const std::map<int, QAction*>& CommandActions() const { return m_actions; }
+    // Keys for a command (an accelerator table entry). They live on an action of their
+    // own, added to this window only, and are greyed with the command.
+    void AddAccelerator(int id, const QList<QKeySequence>& keys);
+    QAction* AcceleratorAction(int id) const;
     // Runs the command on the first target of the route that serves it; false if none.
     bool RouteCommand(int id);
     // Whether anyone on the route serves the command now, with its enabled/checked state.
@@ -75,6 +81,7 @@ private:
 
     QMdiArea* m_pMdiArea;
     std::map<int, QAction*> m_actions;
+    std::map<int, QAction*> m_accelerators;
     QPointer<CView> m_pActiveView;
     QString m_strAppTitle;
     QPointer<QMenu> m_pWindowMenu;

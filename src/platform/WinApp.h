@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "platform/CmdTarget.h"
+#include "platform/MDIFrameWnd.h"
 #include "platform/RecentFileList.h"
 
 class CDocument;
-class CMDIFrameWnd;
 class CMultiDocTemplate;
 
 class CWinApp : public CCmdTarget {

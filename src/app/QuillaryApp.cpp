@@ -1,0 +1,78 @@
+#include "app/QuillaryApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/AppStrings.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/ProfileStore.h"
+#include "app/QuillaryDoc.h"
+#include "app/QuillaryView.h"
+#include "app/Resource.h"
+#include "platform/CommandIds.h"
+
+CQuillaryApp theApp;
+
+namespace {
+const char16_t kEditDocString[] =
+    u"\nQuillar\nQuillar\n\n\nQuillary.Document\nQuillar Document";
+const char16_t kListDocString[] = u"『Tavelo』博物館";
+}  // namespace
+
+CQuillaryApp::CQuillaryApp() {
+    AddCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+}
+
+bool CQuillaryApp::InitInstance() {
+    SetAppTitle(AppString(AFX_IDS_APP_TITLE));
+    theProfile.SetupProfile();
+    SetProfileFile(theProfile.GetIniPath());
+    LoadStdProfileSettings(4);
+
+    AddDocTemplate(new CMultiDocTemplate(
+        IDR_QUILLARTYPE, QString::fromUtf16(kEditDocString), [] { return new CQuillaryDoc; },
+        [] { return new CChildFrame; }, [] { return new CQuillaryView; }));
+
+    auto* frame = new CMainFrame;
+    if (!frame->LoadFrame()) {
+        delete frame;
+        return false;
+    }
+    m_pMainWnd = frame;
+
+    RegisterListTemplates();
+
+    frame->ShowFrame();
+    RunStartupDialogs();
+    return true;
+}
+
+void CQuillaryApp::RegisterListTemplates() {
+    // The list views join here as they are built, in this order:
+    // IDR_HAIKU_LIST (m_pHaikuTemplate), IDR_KIGO_LIST (m_pKigoTemplate),
+    // IDR_OLDNEW_LIST (m_pOldNewTemplate).
+}
+
+void CQuillaryApp::RunStartupDialogs() {
+    // The tips dialog and the haiku card dialog join here as they are built.
+}
+
+CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,
+                                                 CMultiDocTemplate::ViewFactory newView) {
+    auto* docTemplate = new CMultiDocTemplate(
+        resourceId, QString::fromUtf16(kListDocString), [] { return new CQuillaryDoc; },
+        [] { return new CChildFrame; }, std::move(newView));
+    AddDocTemplate(docTemplate);
+    return docTemplate;
+}
+
+int CQuillaryApp::ExitInstance() {
+    m_pHaikuTemplate = nullptr;
+    m_pKigoTemplate = nullptr;
+    m_pOldNewTemplate = nullptr;
+    return CWinApp::ExitInstance();
+}
+
+void CQuillaryApp::OnAppAbout() {
+    CAboutDlg dialog(GetMainWnd());
+    dialog.exec();
+}

@@ -1,0 +1,30 @@
+// CQuillaryDoc: the document of every template. For the list templates (130-132) it
+// accepts any path name and reads nothing: the path name is the window's title. For
+// the edit template (129) it loads the file's text into the edit view and writes it
+// back in the encoding it was read in (see TextFileCodec.h); Save is greyed for list
+// windows and for a file opened read-only.
+#pragma once
+
+#include "app/TextFileCodec.h"
+#include "platform/Document.h"
+
+class CEditView;
+
+class CQuillaryDoc : public CDocument {
+public:
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const QString& path) override;
+    bool OnSaveDocument(const QString& path) override;
+    bool CanSave() const override;
+
+    TextEncoding Encoding() const { return m_encoding; }
+    bool IsReadOnly() const { return m_bReadOnly; }
+
+private:
+    CEditView* EditView() const;
+
+    TextEncoding m_encoding = TextEncoding::Cp932;
+    bool m_bEncodingKnown = false;  // false for a new document: cp932 when it can carry the text
+    bool m_bCrLf = true;
+    bool m_bReadOnly = false;
+};

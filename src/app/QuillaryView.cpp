@@ -1,0 +1,8 @@
+#include "app/QuillaryView.h"
+
+#include <QPlainTextEdit>
+
+CQuillaryView::CQuillaryView() {
+    GetEditCtrl()->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    GetEditCtrl()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
