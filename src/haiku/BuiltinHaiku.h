@@ -1,5 +1,6 @@
-// The built-in haiku collection, generated at build time from data/haiku/*.tsv:
-// the three phrases (cp932) and the year of each haiku, in table order.
+// The built-in haiku: the three phrases (cp932) and the year of each haiku of
+// the collection, in table order. The table is generated from data/haiku/*.tsv
+// by museum_build at build time; CHaikuTable is built from it.
 #pragma once
 
 struct BuiltinHaiku {

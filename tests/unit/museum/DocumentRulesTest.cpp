@@ -1,0 +1,215 @@
+// The reading-matter rules and the rules of the documents made from the
+// collection: each passes on a sound document and fails on one broken on purpose.
+#include <gtest/gtest.h>
+
+#include "AnthologyWriter.h"
+#include "CollectionDocumentRules.h"
+#include "DocumentRules.h"
+#include "KigoWriter.h"
+#include "LoaderRules.h"
+#include "MuseumFixture.h"
+#include "TopicScan.h"
+#include "reader/TempFolder.h"
+
+using namespace museum;
+
+namespace {
+
+ScannedDocument Scan(const std::string& text, const std::string& folder = ".") {
+    Findings findings;
+    ScannedDocument document = ScanDocumentText(text, folder, "doc.txt", findings);
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    return document;
+}
+
+Findings CheckText(const std::string& text, const std::string& initialKey) {
+    Findings findings;
+    CheckDocument(Scan(text), "doc.txt", initialKey, findings);
+    return findings;
+}
+
+const std::string kSound =
+    "// contents\n"
+    "[*]\nk1:目次\nl2:\n"
+    "[*]\nk1:生涯\nk2:しょうがい\nd:一行目\n\t字下げ\n"
+    "[*]\nK1:作品\nD:\n本文\n";
+
+}  // namespace
+
+TEST(MuseumDocumentRules, ASoundDocumentPasses) {
+    Findings findings = CheckText(kSound, "目次");
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    ScannedDocument document = Scan(kSound);
+    ASSERT_EQ(document.topics.size(), 3u);
+    EXPECT_EQ(document.topics[0].indexColumns, 2);
+    EXPECT_EQ(document.topics[2].key1, "作品");  // markers ignore case
+    EXPECT_EQ(document.lines[document.topics[1].start + 4].text, "    字下げ");
+    EXPECT_EQ(FindTopic(document, "しょうがい"), 1);
+}
+
+TEST(MuseumDocumentRules, TheInitialKeyMustOpenATopicWithAFirstKeyAndABody) {
+    EXPECT_TRUE(CheckText(kSound, "略年譜").Has("initial-key"));
+    EXPECT_TRUE(CheckText("[*]\nk2:目次\nd:x\n", "目次").Has("initial-key"));    // empty first key
+    EXPECT_TRUE(CheckText("[*]\nk1:目次\nk2:x\n", "目次").Has("initial-key"));   // no body
+}
+
+TEST(MuseumDocumentRules, BodyLinesAreAtMost76Bytes) {
+    std::string wide(76, 'x');
+    EXPECT_FALSE(CheckText("[*]\nk1:a\nd:" + wide + "\n" + wide + "\n", "").Has("body-width"));
+    Findings findings = CheckText("[*]\nk1:a\nd:x\n" + wide + "y\n", "");
+    ASSERT_TRUE(findings.Has("body-width"));
+    EXPECT_EQ(findings.All()[0].where, "doc.txt:4");
+    // A tab widens a line.
+    EXPECT_TRUE(CheckText("[*]\nk1:a\nd:\n\t" + std::string(73, 'x') + "\n", "").Has("body-width"));
+}
+
+TEST(MuseumDocumentRules, GeneratedIndexLinesMustFitToo) {
+    std::string text = "[*]\nk1:index\nl5:\n";
+    for (int i = 0; i < 5; ++i) text += "[*]\nk1:key" + std::string(14, static_cast<char>('a' + i)) + "\nd:x\n";
+    EXPECT_TRUE(CheckText(text, "index").Has("body-width"));  // keys wider than their columns
+    ScannedDocument document = Scan(text);
+    std::vector<std::string> lines = GenerateIndexLines(document, 0, 5);
+    ASSERT_EQ(lines.size(), 3u);  // "d:", one full line, the empty rest
+    EXPECT_GT(lines[1].size(), 76u);
+    EXPECT_EQ(lines[2], "");
+}
+
+TEST(MuseumDocumentRules, RepeatedFirstKeysAndOverlongKeys) {
+    Findings findings = CheckText("[*]\nk1:a\nd:\n[*]\nk1:a\nd:\n[*]\nk1:" + std::string(128, 'k') + "\n", "");
+    EXPECT_TRUE(findings.Has("duplicate-key"));
+    EXPECT_TRUE(findings.Has("key-length"));
+}
+
+TEST(MuseumDocumentRules, IncludesAreReadFromTheSameFolder) {
+    TempFolder folder;
+    folder.Write("part.txt", "[*]\nk1:b\nd:" + std::string(80, 'x') + "\n");
+    Findings findings;
+    ScannedDocument document = ScanDocumentText("[*]\nk1:a\nd:\nf:part.txt\nF:missing.txt\n",
+                                                folder.Path(), "main.txt", findings);
+    EXPECT_TRUE(findings.Has("include"));
+    ASSERT_EQ(document.topics.size(), 2u);
+    Findings rules;
+    CheckDocument(document, "main.txt", "a", rules);
+    ASSERT_TRUE(rules.Has("body-width"));
+    EXPECT_EQ(rules.All()[0].where, "part.txt:3");
+}
+
+TEST(MuseumDocumentRules, TheLoaderReadsTheDocumentWithoutNotices) {
+    TempFolder folder;
+    folder.Write("doc.txt", kSound);
+    Findings findings;
+    CheckWithLoader(folder.Path(), "doc.txt", "目次", findings);
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+
+    folder.Write("broken.txt", "f:missing.txt\n[*]\nk1:a\n[*]\nk1:b\nd:x\n[*]\nk1:x\nk2:b\nd:\n");
+    Findings broken;
+    CheckWithLoader(folder.Path(), "broken.txt", "c", broken);
+    EXPECT_TRUE(broken.Has("loader-notice")) << Shown(broken);
+    EXPECT_TRUE(broken.Has("initial-key"));
+    EXPECT_TRUE(broken.Has("loader-topic"));  // "a" has no body
+
+    Findings missing;
+    CheckWithLoader(folder.Path(), "none.txt", "", missing);
+    EXPECT_TRUE(missing.Has("loader-notice"));
+}
+
+TEST(MuseumTipsRules, SoundTipsPass) {
+    std::string tips = "// tips\n1:\n最初の豆知識\n本文の一行目。\n\n2:\nふたつめ\n本文。\n";
+    Findings findings;
+    CheckTips(tips, "onepoint.txt", findings);
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+
+    TempFolder folder;
+    std::string path = folder.Write("onepoint.txt", tips);
+    Findings loaded;
+    CheckTipsWithLoader(path, loaded);
+    EXPECT_TRUE(loaded.Empty()) << Shown(loaded);
+}
+
+TEST(MuseumTipsRules, NumberingTitleBodyAndFalseHeaders) {
+    std::string body;
+    for (int i = 0; i < 13; ++i) body += "行\n";
+    std::string tips = "1:\nt\nx\n3:\n" + std::string(29, 'a') + "\n" +  // tip 2 missing, long title
+                       "4:\nt\n" + std::string(66, 'b') + "\n" +             // a line broken apart
+                       "5:\nt\n" + body +                                     // 13 body lines
+                       "6:\n注意:\nt\n" +                                     // text read as a header
+                       "7:\n";                                                // no text
+    Findings findings;
+    CheckTips(tips, "onepoint.txt", findings);
+    EXPECT_TRUE(findings.Has("tip-number")) << Shown(findings);
+    EXPECT_TRUE(findings.Has("tip-title"));
+    EXPECT_EQ(findings.Count("tip-body"), 2u);
+    EXPECT_EQ(findings.Count("tip-format"), 2u);
+
+    TempFolder folder;
+    std::string path = folder.Write("onepoint.txt", tips);
+    Findings loaded;
+    CheckTipsWithLoader(path, loaded);
+    EXPECT_TRUE(loaded.Has("tip-title")) << Shown(loaded);
+    EXPECT_TRUE(loaded.Has("tip-body"));
+}
+
+TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
+    Collection collection = LoadFixture();
+    auto table = TableOf(collection.haiku);
+    auto sections = SectionsOf(collection.haiku);
+    Findings warnings;
+    std::string text = KigoDocument(collection, {"説明。"}, warnings);
+    Findings findings;
+    CheckKigoDocument(Scan(text), sections, table, "kigo.txt", findings);
+    CheckDocument(Scan(text), "kigo.txt", "季語", findings);
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+
+    auto broken = [&](std::string from, std::string to) {
+        std::string copy = text;
+        std::size_t at = copy.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) copy.replace(at, from.size(), to);
+        Findings result;
+        CheckKigoDocument(Scan(copy), sections, table, "kigo.txt", result);
+        return result;
+    };
+    EXPECT_TRUE(broken("k3:秋", "k3:冬").Has("kigo-season"));
+    EXPECT_TRUE(broken("k2:めいげつ", "k2:メイゲツ").Has("kigo-reading"));
+    EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-topic"));
+    EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-unused"));
+    EXPECT_TRUE(broken("　名月や　蔵の白壁　照らしけり\n", "").Has("kigo-examples"));
+    EXPECT_TRUE(broken("　陰暦八月十五日の月。\n", "").Has("kigo-explanation"));
+    EXPECT_TRUE(broken("\nl4:\n", "\n").Has("kigo-index"));
+}
+
+TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
+    Collection collection = LoadFixture();
+    auto table = TableOf(collection.haiku);
+    auto sections = SectionsOf(collection.haiku);
+    EraNames eras;
+    eras.Add(1868, 1, "明治");
+    Anthology five{"500.txt", "「五百句」", "「五百句」", 5};
+    std::string text = AnthologyDocument(five, collection.haiku, eras, {"前書。"});
+    Findings findings;
+    CheckAnthology(Scan(text), five, sections, table, findings);
+    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+
+    auto broken = [&](std::string from, std::string to) {
+        std::string copy = text;
+        std::size_t at = copy.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) copy.replace(at, from.size(), to);
+        Findings result;
+        CheckAnthology(Scan(copy), five, sections, table, result);
+        return result;
+    };
+    Findings dropped = broken("　名月や　蔵の白壁　照らしけり\n", "");
+    EXPECT_TRUE(dropped.Has("anthology-listing"));
+    EXPECT_TRUE(dropped.Has("anthology-count"));
+    EXPECT_TRUE(broken("　名月や　蔵の白壁　照らしけり\n", "　名月や　蔵の白壁　照らしけり\n　初日さす　浅間の峰の　雪明り\n")
+                    .Has("anthology-year"));
+    EXPECT_TRUE(broken("k1:「五百句」", "k1:五百句").Has("anthology-title"));
+    EXPECT_TRUE(broken("　1894年（明治27年）     ", "　").Has("anthology-index"));
+
+    Anthology six = five;
+    six.count = 6;
+    Findings count;
+    CheckAnthology(Scan(text), six, sections, table, count);
+    EXPECT_EQ(count.Count("anthology-count"), 2u);
+}

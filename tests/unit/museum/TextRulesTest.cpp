@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "Kana.h"
+#include "LineWrap.h"
+#include "platform/Cp932.h"
+
+using namespace museum;
+
+TEST(MuseumLineWrap, RowsFitAndKeepEveryByte) {
+    std::string text = "山の雪が解けはじめ、千曲川の瀬の音が日ごとに大きくなる。耳で春を知った素朴な写生。";
+    for (std::size_t width : {44u, 45u, 20u, 7u}) {
+        std::vector<std::string> rows = WrapRows(text, width);
+        std::string joined;
+        for (const std::string& row : rows) {
+            EXPECT_LE(row.size(), width);
+            EXPECT_TRUE(cp932::IsValidCp932(row)) << "a character was split at width " << width;
+            joined += row;
+        }
+        EXPECT_EQ(joined, text);
+    }
+}
+
+TEST(MuseumLineWrap, APunctuationMarkDoesNotBeginARow) {
+    // 22 characters fill the first row exactly; "。" would begin the second.
+    std::string text = "あいうえおかきくけこさしすせそたちつてとなに。ぬ";
+    std::vector<std::string> rows = WrapRows(text, 44);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "あいうえおかきくけこさしすせそたちつてとな");
+    EXPECT_EQ(rows[1], "に。ぬ");
+}
+
+TEST(MuseumLineWrap, AnOpeningBracketDoesNotEndARow) {
+    std::string text = "あいうえおかきくけこさしすせそたちつてとな「に」";
+    std::vector<std::string> rows = WrapRows(text, 44);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], "「に」");
+}
+
+TEST(MuseumLineWrap, HalfWidthTextAndEmptyText) {
+    EXPECT_TRUE(WrapRows("", 44).empty());
+    EXPECT_EQ(WrapRows("abcdef", 4), (std::vector<std::string>{"abcd", "ef"}));
+    // A double-byte character that would straddle the width goes to the next row.
+    EXPECT_EQ(WrapRows("aあい", 4), (std::vector<std::string>{"aあ", "い"}));
+}
+
+TEST(MuseumKana, SmallKanaJoinTheKanaBeforeThem) {
+    EXPECT_EQ(CountMorae("しょうじかな"), 5);
+    EXPECT_EQ(CountMorae("きゃっと"), 3);      // small っ counts
+    EXPECT_EQ(CountMorae("らーめん"), 4);      // ー and ん count
+    EXPECT_EQ(CountMorae("くゎし"), 2);
+    EXPECT_EQ(CountMorae(""), 0);
+}
+
+TEST(MuseumKana, OnlyModernHiraganaIsAReading) {
+    EXPECT_TRUE(IsModernHiragana("ゆきどけの"));
+    EXPECT_TRUE(IsModernHiragana("すーぷ"));
+    EXPECT_FALSE(IsModernHiragana("ユキ"));      // katakana
+    EXPECT_FALSE(IsModernHiragana("雪どけ"));    // kanji
+    EXPECT_FALSE(IsModernHiragana("ゐる"));      // historical kana
+    EXPECT_FALSE(IsModernHiragana("こゑ"));
+    EXPECT_FALSE(IsModernHiragana("ゆき "));     // half-width space
+    EXPECT_FALSE(IsModernHiragana(""));
+}
+
+TEST(MuseumKana, ReadingsSplitAtTheFirstTwoSpaces) {
+    EXPECT_EQ(SplitReading("あ い う"), (std::vector<std::string>{"あ", "い", "う"}));
+    EXPECT_EQ(SplitReading("あ  う"), (std::vector<std::string>{"あ", "", "う"}));
+    EXPECT_EQ(SplitReading("あ い う え"), (std::vector<std::string>{"あ", "い", "う え"}));
+    EXPECT_EQ(SplitReading("あいう"), (std::vector<std::string>{"あいう"}));
+    EXPECT_EQ(SplitReading("あ　い　う").size(), 1u);  // full-width spaces do not separate
+}

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "AnthologyWriter.h"
+#include "BuiltinHaikuWriter.h"
+#include "CommentaryFile.h"
+#include "CommentaryWriter.h"
+#include "DocumentConverter.h"
+#include "KigoWriter.h"
+#include "MuseumFixture.h"
+#include "TextFile.h"
+#include "TopicScan.h"
+
+using namespace museum;
+
+TEST(MuseumBuiltinTable, PhrasesAreHexEscapedBytesInTableOrder) {
+    Collection collection = LoadFixture();
+    std::string source = BuiltinHaikuSource(collection.haiku);
+    // 初 is 8F 89 in cp932.
+    EXPECT_NE(source.find("{\"\\x8F\\x89"), std::string::npos);
+    EXPECT_NE(source.find("const int kBuiltinHaikuCount = 5;"), std::string::npos);
+    EXPECT_LT(source.find(", 1894},  // 1"), source.find(", 1895},  // 4"));
+    for (char c : source) EXPECT_GE(static_cast<unsigned char>(c), 0x0Au) << "only ASCII is written";
+    for (char c : source) EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
+}
+
+TEST(MuseumBuiltinTable, AnEmptyCollectionStillCompiles) {
+    std::string source = BuiltinHaikuSource({});
+    EXPECT_NE(source.find("kBuiltinHaiku[1]"), std::string::npos);
+    EXPECT_NE(source.find("kBuiltinHaikuCount = 0;"), std::string::npos);
+}
+
+TEST(MuseumCommentary, SectionsCarryTheFieldsInOrder) {
+    Collection collection = LoadFixture();
+    std::vector<std::string> lines = SplitLines(CommentaryText(collection.haiku));
+    // Preamble comment, empty line, then the first section without a preface.
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_TRUE(lines[0].starts_with("//"));
+    EXPECT_EQ(lines[2], "[*]");
+    EXPECT_EQ(lines[3], "2:はつひさす あさまのみねの ゆきあかり");
+    EXPECT_EQ(lines[4], "3:新年");
+    EXPECT_EQ(lines[5], "4:初日");
+    EXPECT_EQ(lines[6], "5:「五百句」");
+    EXPECT_EQ(lines[7], "6:元日の朝日が浅間山の雪の峰を照らす。");
+    EXPECT_EQ(lines[8], "");
+    EXPECT_EQ(lines[9], "[*]");
+    EXPECT_EQ(lines[10], "1:上田にて");
+}
+
+TEST(MuseumCommentary, InterpretationRowsFitTheCardAndReadBackWhole) {
+    Collection collection = LoadFixture();
+    Findings findings;
+    auto sections = ParseCommentary(CommentaryText(collection.haiku), "tavelo.txt", findings);
+    ASSERT_TRUE(findings.Empty()) << Shown(findings);
+    ASSERT_EQ(sections.size(), collection.haiku.size());
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        std::string joined;
+        for (const std::string& row : sections[i].rows) {
+            EXPECT_LE(row.size(), 44u);
+            joined += row;
+        }
+        EXPECT_EQ(joined, collection.haiku[i].interpretation);
+        EXPECT_EQ(sections[i].reading, collection.haiku[i].reading);
+        EXPECT_EQ(sections[i].preface, collection.haiku[i].preface);
+    }
+    EXPECT_GT(sections[2].rows.size(), 2u);  // the long one is wrapped
+    EXPECT_EQ(PaddedInterpretation(sections[2].rows, 44).size() % 44, 0u);
+}
+
+TEST(MuseumKigoDocument, OpensWithTheIndexThenOneTopicPerWord) {
+    Collection collection = LoadFixture();
+    Findings warnings;
+    std::string text = KigoDocument(collection, {"季語の説明。"}, warnings);
+    EXPECT_TRUE(warnings.Empty());
+    Findings findings;
+    ScannedDocument document = ScanDocumentText(text, ".", "kigo.txt", findings);
+    ASSERT_EQ(document.topics.size(), 7u);
+    EXPECT_EQ(document.topics[0].key1, "季語");
+    EXPECT_GT(document.topics[0].indexColumns, 1);
+    EXPECT_EQ(document.topics[1].key1, kKigoIntroKey);
+    // New Year first, then spring.
+    EXPECT_EQ(document.topics[2].key1, "初日");
+    EXPECT_EQ(document.topics[2].key2, "はつひ");
+    EXPECT_EQ(document.topics[2].key3, "新年");
+    EXPECT_EQ(document.topics[3].key1, "春の雨");
+    EXPECT_NE(text.find("　山門に　春の雨ふる　夕べかな\n　　　（1894年　「五百句」）"), std::string::npos);
+}
+
+TEST(MuseumKigoDocument, AWordWithoutARowIsWrittenAndReported) {
+    Collection collection = LoadFixture();
+    collection.kigo.erase(collection.kigo.begin());
+    Findings warnings;
+    std::string text = KigoDocument(collection, {}, warnings);
+    EXPECT_TRUE(warnings.Has("kigo-missing"));
+    EXPECT_NE(text.find("k1:初日\nk2:\nk3:新年"), std::string::npos);
+}
+
+TEST(MuseumKigoDocument, IndexColumnsKeepLinesWithinTheBody) {
+    EXPECT_EQ(IndexColumnsFor(8), 5);
+    EXPECT_EQ(IndexColumnsFor(14), 5);
+    EXPECT_EQ(IndexColumnsFor(15), 4);
+    EXPECT_EQ(IndexColumnsFor(16), 4);
+    EXPECT_EQ(IndexColumnsFor(17), 2);  // 60 + 17 > 76 rules out three and more
+    EXPECT_EQ(IndexColumnsFor(30), 2);
+    EXPECT_EQ(IndexColumnsFor(36), 2);
+    EXPECT_EQ(IndexColumnsFor(40), 1);
+    EXPECT_EQ(PickExamples({4, 5}), (std::vector<std::size_t>{4, 5}));
+    EXPECT_EQ(PickExamples({1, 2, 3, 4, 5}), (std::vector<std::size_t>{1, 3, 5}));
+}
+
+TEST(MuseumAnthology, TitleTopicWithIndexThenTheYears) {
+    Collection collection = LoadFixture();
+    EraNames eras;
+    eras.Add(1868, 1, "明治");
+    std::string text = AnthologyDocument(kAnthologies[0], collection.haiku, eras, {"前書。"});
+    Findings findings;
+    ScannedDocument document = ScanDocumentText(text, ".", "500.txt", findings);
+    ASSERT_EQ(document.topics.size(), 3u);
+    EXPECT_EQ(document.topics[0].key1, "「五百句」");
+    EXPECT_EQ(document.topics[1].key1, "1894年（明治27年）");
+    EXPECT_EQ(document.topics[2].key1, "1895年（明治28年）");
+    EXPECT_NE(text.find("　1894年（明治27年）                  　1895年（明治28年）\n"), std::string::npos);
+    EXPECT_NE(text.find("　名月や　蔵の白壁　照らしけり\n"), std::string::npos);
+    // Another anthology's document lists none of these haiku.
+    std::string other = AnthologyDocument(kAnthologies[1], collection.haiku, eras, {});
+    EXPECT_EQ(other.find("名月や"), std::string::npos);
+}
+
+TEST(MuseumDocuments, ConversionToCp932NamesTheLineOfAFault) {
+    Findings findings;
+    std::string converted = ConvertDocument("\xEF\xBB\xBF[*]\r\nk1:\xE7\x9B\xAE\xE6\xAC\xA1\n\xF0\x9F\x98\x80\n", "Topics.txt", findings);
+    EXPECT_EQ(converted, "[*]\nk1:目次\n?\n");
+    ASSERT_EQ(findings.Size(), 1u);
+    EXPECT_EQ(findings.All()[0].where, "Topics.txt:3");
+    EXPECT_EQ(findings.All()[0].rule, "no-cp932");
+
+    Findings clean;
+    EXPECT_EQ(ConvertDocument("d:text", "x.txt", clean), "d:text\n");
+    EXPECT_TRUE(clean.Empty());
+}

@@ -1,0 +1,27 @@
+// Reading and writing the museum's files, and turning UTF-8 sources into cp932.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Findings.h"
+
+namespace museum {
+
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// Writes text to path, creating its folders. False when it cannot be written.
+bool WriteWholeFile(const std::string& path, std::string_view text);
+
+// The lines of a text, without their line ends (LF, CR LF). A last line without
+// line end counts; an empty text has no lines.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// One line of a UTF-8 source in cp932. A character cp932 cannot carry (or bytes
+// that are not UTF-8) is a finding naming the file, line, column and character;
+// the line is then returned with '?' for it, so the run can go on and find more.
+std::string LineToCp932(std::string_view utf8Line, std::string_view file, int line,
+                        Findings& findings);
+
+}  // namespace museum
