@@ -15,6 +15,7 @@
 #include "app/Resource.h"
 #include "app/SearchBar.h"
 #include "app/ToolBarImages.h"
+#include "haiku/HaikuCardDlg.h"
 #include "platform/CommandIds.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
@@ -72,6 +73,7 @@ void CMainFrame::DeclareCommands() {
     SetCommandServed(ID_KIGO_LIST, [] { return theApp.m_pKigoTemplate != nullptr; });
     AddCommand(ID_OLDNEW_TABLE, [this] { OnOldNewTable(); });
     SetCommandServed(ID_OLDNEW_TABLE, [] { return theApp.m_pOldNewTemplate != nullptr; });
+    AddCommand(ID_TAVELO_HAIKU, [this] { OnTaveloHaiku(); });
 
     AddCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolBar(); },
                [this](CCmdUI& ui) { ui.SetCheck(m_wndToolBar && m_wndToolBar->isVisible()); });
@@ -85,8 +87,8 @@ void CMainFrame::DeclareCommands() {
     AddCommand(ID_WINDOW_TILE_VERT, [this] { MDITileVert(); }, hasChild);
     AddCommand(ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); }, hasChild);
     // The reader commands (ID_CONTENTS, ID_LIFE, ID_FRIENDS, ID_WORKS, ID_WORKS_500,
-    // ID_WORKS_550, ID_WORKS_600, ID_KIGO), the card (ID_TAVELO_HAIKU) and the tips
-    // (ID_ONEPOINT) join this table with their dialogs.
+    // ID_WORKS_550, ID_WORKS_600, ID_KIGO) and the tips (ID_ONEPOINT) join this
+    // table with their dialogs.
 }
 
 bool CMainFrame::LoadFrame() {
@@ -270,6 +272,8 @@ void CMainFrame::OnKigoList() { OpenListWindow(theApp.m_pKigoTemplate, u"季語�
 void CMainFrame::OnOldNewTable() {
     OpenListWindow(theApp.m_pOldNewTemplate, u"旧暦・西暦対照表"_qs);
 }
+
+void CMainFrame::OnTaveloHaiku() { CHaikuCardDlg::RunWithStoredHaiku(); }
 
 void CMainFrame::OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title) {
     m_szListTitle = title;

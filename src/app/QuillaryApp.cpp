@@ -8,6 +8,9 @@
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
+#include "haiku/HaikuCardDlg.h"
+#include "haiku/HaikuListView.h"
+#include "haiku/KigoListView.h"
 #include "platform/CommandIds.h"
 
 CQuillaryApp theApp;
@@ -50,10 +53,13 @@ void CQuillaryApp::RegisterListTemplates() {
     // The list views join here as they are built, in this order:
     // IDR_HAIKU_LIST (m_pHaikuTemplate), IDR_KIGO_LIST (m_pKigoTemplate),
     // IDR_OLDNEW_LIST (m_pOldNewTemplate).
+    m_pHaikuTemplate = AddListTemplate(IDR_HAIKU_LIST, [] { return new CHaikuListView; });
+    m_pKigoTemplate = AddListTemplate(IDR_KIGO_LIST, [] { return new CKigoListView; });
 }
 
 void CQuillaryApp::RunStartupDialogs() {
-    // The tips dialog and the haiku card dialog join here as they are built.
+    // The tips dialog joins here, before the card, as it is built.
+    if (theProfile.GetHaikuView() != 0) CHaikuCardDlg::RunWithStoredHaiku();
 }
 
 CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,

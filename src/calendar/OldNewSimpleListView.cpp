@@ -1,6 +1,7 @@
 #include "calendar/OldNewSimpleListView.h"
 
 #include "calendar/DisplayYearDlg.h"
+#include "app/Resource.h"
 #include "calendar/OldNewTable.h"
 #include "platform/CommandIds.h"
 #include "platform/Cp932.h"
