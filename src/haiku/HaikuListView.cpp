@@ -8,6 +8,7 @@
 #include "app/SearchBar.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/ListCells.h"
+#include "haiku/ListColumnWidth.h"
 #include "haiku/ListSortKeys.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
@@ -20,7 +21,7 @@ constexpr int kRowWidth = 44;  // bytes of an interpretation row
 
 struct Column {
     const char16_t* title;
-    int width;  // in average character widths
+    int width;  // in characters
 };
 // The header of column 2 is spelled with the katakana ニ.
 constexpr Column kColumns[listcells::kHaikuColumns] = {
@@ -63,10 +64,9 @@ void CHaikuListView::OnActivateView(bool activate) {
 }
 
 void CHaikuListView::BuildColumnsAndRows() {
-    const int w = m_list->AverageCharWidth();
     for (int c = 0; c < listcells::kHaikuColumns; ++c) {
-        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title), kColumns[c].width * w,
-                             Qt::AlignLeft);
+        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
+                             ListColumnWidth(*m_list, kColumns[c].width), Qt::AlignLeft);
     }
 
     std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));

@@ -6,6 +6,7 @@
 
 #include "app/ProfileStore.h"
 #include "haiku/ListCells.h"
+#include "haiku/ListColumnWidth.h"
 #include "haiku/ListSortKeys.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
@@ -17,7 +18,7 @@ namespace {
 
 struct Column {
     const char16_t* title;
-    int width;  // in average character widths
+    int width;  // in characters
 };
 constexpr Column kColumns[listcells::kKigoColumns] = {
     {u"No", 4}, {u"季語", 10}, {u"よみ", 10}, {u"季節", 5}};
@@ -51,10 +52,9 @@ void CKigoListView::OnInitialUpdate() {
 }
 
 void CKigoListView::BuildColumnsAndRows() {
-    const int w = m_list->AverageCharWidth();
     for (int c = 0; c < listcells::kKigoColumns; ++c) {
-        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title), kColumns[c].width * w,
-                             Qt::AlignLeft);
+        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
+                             ListColumnWidth(*m_list, kColumns[c].width), Qt::AlignLeft);
     }
     std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));
     for (int r = 0; r < m_nCount; ++r) {

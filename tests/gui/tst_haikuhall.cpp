@@ -19,6 +19,7 @@
 #include "haiku/HaikuTable.h"
 #include "haiku/KigoListView.h"
 #include "haiku/ListCells.h"
+#include "haiku/ListColumnWidth.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
@@ -92,8 +93,11 @@ private slots:
         QCOMPARE(list->GetItemText(3, 4), QString());  // no section for it
         const int last = kBuiltinHaikuCount - 1;
         QCOMPARE(list->GetItemText(last, 0), Shown(listcells::NumberCell(last)));
-        // Widths count average characters: the year line is twenty wide.
-        QCOMPARE(list->header()->sectionSize(6), 20 * list->AverageCharWidth());
+        // Widths count characters: the year line is twenty wide and fits.
+        QCOMPARE(list->header()->sectionSize(6), ListColumnWidth(*list, 20));
+        QVERIFY(list->fontMetrics().horizontalAdvance(list->GetItemText(0, 6)) <=
+                ListColumnWidth(*list, 20));
+        QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= ListColumnWidth(*list, 4));
         QCOMPARE(view->GetDocument()->GetTitle(), u"登録全句"_s);
         QVERIFY(notices.messages.empty());
     }
