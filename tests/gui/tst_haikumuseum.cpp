@@ -94,8 +94,8 @@ private slots:
         auto* view = Open<CKigoListView>(docTemplate, u"季語一覧"_s);
         QVERIFY(view->GetRowCount() > 2);
         QCOMPARE(view->GetListCtrl()->GetColumnCount(), 4);
-        view->SortByColumn(3);
-        KeepPicture(m_frame, u"season-word-list-by-season"_s);
+        view->SortByColumn(2);
+        KeepPicture(m_frame, u"season-word-list-by-reading"_s);
         QVERIFY(notices.messages.empty());
         docTemplate.CloseAllDocuments();
     }
