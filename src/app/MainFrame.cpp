@@ -75,17 +75,22 @@ void CMainFrame::DeclareCommands() {
     SetCommandServed(ID_OLDNEW_TABLE, [] { return theApp.m_pOldNewTemplate != nullptr; });
     AddCommand(ID_TAVELO_HAIKU, [this] { OnTaveloHaiku(); });
 
-    AddCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolBar(); },
-               [this](CCmdUI& ui) { ui.SetCheck(m_wndToolBar && m_wndToolBar->isVisible()); });
-    AddCommand(ID_VIEW_STATUS_BAR, [this] { OnViewStatusBar(); }, [this](CCmdUI& ui) {
-        ui.SetCheck(m_wndStatusBar && m_wndStatusBar->isVisible());
-    });
+    AddCommand(
+        ID_VIEW_TOOLBAR, [this] { OnViewToolBar(); },
+        [this](CCmdUI& ui) { ui.SetCheck(m_wndToolBar && m_wndToolBar->isVisible()); });
+    AddCommand(
+        ID_VIEW_STATUS_BAR, [this] { OnViewStatusBar(); },
+        [this](CCmdUI& ui) { ui.SetCheck(m_wndStatusBar && m_wndStatusBar->isVisible()); });
 
     auto hasChild = [this](CCmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); };
-    AddCommand(ID_WINDOW_CASCADE, [this] { MDICascade(); }, hasChild);
-    AddCommand(ID_WINDOW_TILE_HORZ, [this] { MDITileHorz(); }, hasChild);
-    AddCommand(ID_WINDOW_TILE_VERT, [this] { MDITileVert(); }, hasChild);
-    AddCommand(ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); }, hasChild);
+    AddCommand(
+        ID_WINDOW_CASCADE, [this] { MDICascade(); }, hasChild);
+    AddCommand(
+        ID_WINDOW_TILE_HORZ, [this] { MDITileHorz(); }, hasChild);
+    AddCommand(
+        ID_WINDOW_TILE_VERT, [this] { MDITileVert(); }, hasChild);
+    AddCommand(
+        ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); }, hasChild);
     // The reader commands (ID_CONTENTS, ID_LIFE, ID_FRIENDS, ID_WORKS, ID_WORKS_500,
     // ID_WORKS_550, ID_WORKS_600, ID_KIGO) and the tips (ID_ONEPOINT) join this
     // table with their dialogs.
@@ -101,8 +106,8 @@ bool CMainFrame::LoadFrame() {
 }
 
 void CMainFrame::CreateActions() {
-    const int withImage[] = {ID_WORKS, ID_LIFE, ID_FRIENDS, ID_TAVELO_HAIKU, ID_ONEPOINT,
-                             ID_CONTENTS};
+    const int withImage[] = {ID_WORKS,        ID_LIFE,     ID_FRIENDS,
+                             ID_TAVELO_HAIKU, ID_ONEPOINT, ID_CONTENTS};
     for (int id : withImage) CommandAction(id)->setIcon(QIcon(ToolBarImage(id)));
     CommandAction(ID_SEARCH)->setIcon(QIcon(ToolBarImage(IDB_SEARCH)));
 
@@ -118,10 +123,14 @@ void CMainFrame::CreateActions() {
         {ID_FILE_OPEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
         {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
         {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {ID_EDIT_UNDO, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
-        {ID_EDIT_CUT, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
-        {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {ID_EDIT_PASTE, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {ID_EDIT_UNDO,
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {ID_EDIT_CUT,
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {ID_EDIT_COPY,
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {ID_EDIT_PASTE,
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
         {ID_NEXT_PANE, {QKeySequence(Qt::Key_F6)}},
         {ID_PREV_PANE, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
     };
@@ -201,8 +210,8 @@ bool CMainFrame::CreateToolBar() {
     m_wndToolBar = new QToolBar(u"ﾂｰﾙ ﾊﾞｰ"_qs, this);
     m_wndToolBar->setObjectName(u"ToolBar"_qs);
     m_wndToolBar->setIconSize(QSize(16, 15));
-    const int buttons[] = {ID_WORKS, 0, ID_LIFE, ID_FRIENDS, 0, ID_TAVELO_HAIKU, 0, ID_ONEPOINT,
-                           ID_CONTENTS};
+    const int buttons[] = {ID_WORKS,        0, ID_LIFE,     ID_FRIENDS, 0,
+                           ID_TAVELO_HAIKU, 0, ID_ONEPOINT, ID_CONTENTS};
     for (int id : buttons) {
         if (id == 0) {
             m_wndToolBar->addSeparator();

@@ -62,7 +62,7 @@ private:
 
     QStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;
-    QString m_szListTitle;   // the path name handed to a list template
+    QString m_szListTitle;    // the path name handed to a list template
     std::string m_szDocPath;  // the document path handed to the reader dialog
     QList<QMenu*> m_menus;
     QAction* m_pWindowMenuAction = nullptr;

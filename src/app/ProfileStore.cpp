@@ -49,7 +49,8 @@ int CProfileStore::SetupProfile(std::string workDir, std::string_view programNam
     m_workDir = std::move(workDir);
     std::string base = BaseNameWithoutExtension(programName);
     if (base.empty()) base = "quillary";
-    m_iniPath = m_workDir + (m_workDir.empty() || m_workDir.back() != '/' ? "/" : "") + base + ".INI";
+    m_iniPath =
+        m_workDir + (m_workDir.empty() || m_workDir.back() != '/' ? "/" : "") + base + ".INI";
     return 0;
 }
 
@@ -89,10 +90,16 @@ void CProfileStore::SetOnePointView(int value) const {
     WriteProfileInt(kSettings, "onepointview", value);
 }
 int CProfileStore::GetHaikuView() const { return GetProfileInt(kSettings, "HaikuView", 1); }
-void CProfileStore::SetHaikuView(int value) const { WriteProfileInt(kSettings, "HaikuView", value); }
+void CProfileStore::SetHaikuView(int value) const {
+    WriteProfileInt(kSettings, "HaikuView", value);
+}
 // The key is spelled "HailuMode" in every INI file the program has written.
-int CProfileStore::GetHaikuMode(int def) const { return GetProfileInt(kSettings, "HailuMode", def); }
-void CProfileStore::SetHaikuMode(int value) const { WriteProfileInt(kSettings, "HailuMode", value); }
+int CProfileStore::GetHaikuMode(int def) const {
+    return GetProfileInt(kSettings, "HailuMode", def);
+}
+void CProfileStore::SetHaikuMode(int value) const {
+    WriteProfileInt(kSettings, "HailuMode", value);
+}
 int CProfileStore::GetHaikuNo(int def) const { return GetProfileInt(kSettings, "HaikuNo", def); }
 void CProfileStore::SetHaikuNo(int value) const { WriteProfileInt(kSettings, "HaikuNo", value); }
 

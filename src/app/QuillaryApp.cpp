@@ -8,6 +8,7 @@
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
+#include "app/ToolBarImages.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
@@ -16,8 +17,7 @@
 CQuillaryApp theApp;
 
 namespace {
-const char16_t kEditDocString[] =
-    u"\nQuillar\nQuillar\n\n\nQuillary.Document\nQuillar Document";
+const char16_t kEditDocString[] = u"\nQuillar\nQuillar\n\n\nQuillary.Document\nQuillar Document";
 const char16_t kListDocString[] = u"『Tavelo』博物館";
 }  // namespace
 
@@ -31,9 +31,11 @@ bool CQuillaryApp::InitInstance() {
     SetProfileFile(theProfile.GetIniPath());
     LoadStdProfileSettings(4);
 
-    AddDocTemplate(new CMultiDocTemplate(
+    auto* editTemplate = new CMultiDocTemplate(
         IDR_QUILLARTYPE, QString::fromUtf16(kEditDocString), [] { return new CQuillaryDoc; },
-        [] { return new CChildFrame; }, [] { return new CQuillaryView; }));
+        [] { return new CChildFrame; }, [] { return new CQuillaryView; });
+    editTemplate->SetIcon(DocumentIcon());
+    AddDocTemplate(editTemplate);
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame()) {

@@ -52,7 +52,7 @@ bool CQuillaryDoc::OnSaveDocument(const QString& path) {
     TextEncoding encoding = m_encoding;
     if (!m_bEncodingKnown)
         encoding = EncodeTextFile(utf8, TextEncoding::Cp932, m_bCrLf) ? TextEncoding::Cp932
-                                                                     : TextEncoding::Utf8;
+                                                                      : TextEncoding::Utf8;
     std::optional<std::string> bytes = EncodeTextFile(utf8, encoding, m_bCrLf);
     CNoticeWnd notice;
     if (!bytes) {

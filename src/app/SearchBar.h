@@ -12,8 +12,8 @@
 
 #include <QComboBox>
 #include <QPointer>
-#include <QToolBar>
 #include <QString>
+#include <QToolBar>
 #include <string>
 #include <vector>
 

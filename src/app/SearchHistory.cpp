@@ -5,7 +5,9 @@
 #include "platform/Cp932.h"
 
 namespace {
-unsigned char Fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
+unsigned char Fold(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 int CompareHistoryText(std::string_view a, std::string_view b) {

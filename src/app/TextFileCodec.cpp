@@ -26,6 +26,12 @@ std::string WithPath(std::string_view path, std::string_view message) {
     return text;
 }
 
+bool IsAscii(std::string_view bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
 DecodedText DecodeTextFile(std::string_view bytes) {
@@ -34,14 +40,17 @@ DecodedText DecodeTextFile(std::string_view bytes) {
     std::string utf8;
     if (bytes.find('\0') != std::string_view::npos) {
         result.readOnly = true;
-        result.reason = "このファイルは NUL 文字を含むテキストでないファイルなので、読み取り専用で開きます。";
+        result.reason =
+            "このファイルは NUL 文字を含むテキストでないファイルなので、読み取り専用で開きます。";
         utf8 = cp932::ToUtf8Lossy(bytes);
+    } else if (!IsAscii(bytes) && cp932::IsValidUtf8(bytes)) {
+        // Japanese UTF-8 is very often valid cp932 as well (as mojibake), while cp932
+        // Japanese is almost never valid UTF-8: valid UTF-8 decides.
+        result.encoding = TextEncoding::Utf8;
+        utf8 = std::string(bytes);
     } else if (std::optional<std::string> sjis = cp932::ToUtf8(bytes);
                sjis && cp932::FromUtf8(*sjis) == std::string(bytes)) {
         utf8 = std::move(*sjis);
-    } else if (cp932::IsValidUtf8(bytes)) {
-        result.encoding = TextEncoding::Utf8;
-        utf8 = std::string(bytes);
     } else {
         result.readOnly = true;
         result.reason =
@@ -60,8 +69,7 @@ std::optional<std::string> EncodeTextFile(std::string_view utf8, TextEncoding en
 }
 
 std::string CannotEncodeMessage(std::string_view path) {
-    return WithPath(path,
-                    "Shift-JIS で書けない文字があるため、保存しませんでした。");
+    return WithPath(path, "Shift-JIS で書けない文字があるため、保存しませんでした。");
 }
 
 std::string CannotWriteMessage(std::string_view path) {

@@ -1,9 +1,10 @@
-// How the edit window reads and writes a text file. A file is read as cp932 when its
-// bytes are cp932 that converts back to the very same bytes, else as UTF-8 when they
-// are valid UTF-8. A file that is neither (or holds NUL bytes, as binary files do) is
-// shown as well as cp932 allows and opened read-only, with the reason, so that no byte
-// is ever replaced silently. Saving writes the text back in the encoding it was read
-// in, with the line ends it had (CR LF when the file had any).
+// How the edit window reads and writes a text file. A file with non-ASCII bytes that
+// are valid UTF-8 is read as UTF-8 (Japanese UTF-8 is often valid cp932 too, as
+// mojibake; cp932 Japanese is almost never valid UTF-8); otherwise it is read as cp932
+// when its bytes are cp932 that converts back to the very same bytes. A file that is neither (or
+// holds NUL bytes, as binary files do) is shown as well as cp932 allows and opened read-only, with
+// the reason, so that no byte is ever replaced silently. Saving writes the text back in the
+// encoding it was read in, with the line ends it had (CR LF when the file had any).
 #pragma once
 
 #include <optional>

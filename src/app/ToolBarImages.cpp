@@ -99,14 +99,29 @@ QPixmap ToolBarImage(int id) {
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     switch (id) {
-    case ID_WORKS: DrawWorks(p); break;
-    case ID_LIFE: DrawLife(p); break;
-    case ID_FRIENDS: DrawFriends(p); break;
-    case ID_TAVELO_HAIKU: DrawHaikuCard(p); break;
-    case ID_ONEPOINT: DrawOnePoint(p); break;
-    case ID_CONTENTS: DrawContents(p); break;
-    case IDB_SEARCH: DrawSearch(p); break;
-    default: break;
+        case ID_WORKS:
+            DrawWorks(p);
+            break;
+        case ID_LIFE:
+            DrawLife(p);
+            break;
+        case ID_FRIENDS:
+            DrawFriends(p);
+            break;
+        case ID_TAVELO_HAIKU:
+            DrawHaikuCard(p);
+            break;
+        case ID_ONEPOINT:
+            DrawOnePoint(p);
+            break;
+        case ID_CONTENTS:
+            DrawContents(p);
+            break;
+        case IDB_SEARCH:
+            DrawSearch(p);
+            break;
+        default:
+            break;
     }
     return pixmap;
 }
@@ -126,5 +141,17 @@ QIcon AppIcon() {
     quill.cubicTo(16, 20, 24, 12, 28, 3);
     p.setBrush(QColor(60, 90, 160));
     p.drawPath(quill);
+    return QIcon(pixmap);
+}
+
+QIcon DocumentIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(kInk);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 1, 10, 13);
+    p.setPen(QColor(60, 90, 160));
+    for (int y = 4; y <= 11; y += 2) p.drawLine(5, y, 11, y);
     return QIcon(pixmap);
 }

@@ -7,3 +7,5 @@
 // The image of a tool-bar command (or IDB_SEARCH for the search button).
 QPixmap ToolBarImage(int id);
 QIcon AppIcon();
+// The icon of the edit windows (template 129).
+QIcon DocumentIcon();

@@ -15,6 +15,4 @@ CDialogUnits::CDialogUnits(const QFont& font) {
 // Rounded to the nearest pixel, as MulDiv does.
 int CDialogUnits::X(int units) const { return (units * m_nBaseX * 2 + (units >= 0 ? 4 : -4)) / 8; }
 
-int CDialogUnits::Y(int units) const {
-    return (units * m_nBaseY * 2 + (units >= 0 ? 8 : -8)) / 16;
-}
+int CDialogUnits::Y(int units) const { return (units * m_nBaseY * 2 + (units >= 0 ? 8 : -8)) / 16; }

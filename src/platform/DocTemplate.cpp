@@ -10,9 +10,8 @@
 #include "platform/WaitCursor.h"
 #include "platform/WinApp.h"
 
-CMultiDocTemplate::CMultiDocTemplate(int resourceId, QString docString,
-                                     DocumentFactory newDocument, FrameFactory newFrame,
-                                     ViewFactory newView)
+CMultiDocTemplate::CMultiDocTemplate(int resourceId, QString docString, DocumentFactory newDocument,
+                                     FrameFactory newFrame, ViewFactory newView)
     : m_nIDResource(resourceId),
       m_strDocStrings(std::move(docString)),
       m_newDocument(std::move(newDocument)),
@@ -65,6 +64,7 @@ CMDIChildWnd* CMultiDocTemplate::CreateNewFrame(CDocument* document) {
     CView* view = m_newView();
     document->AddView(view);
     frame->SetView(view);
+    frame->setWindowIcon(m_icon.isNull() ? AfxGetMainWnd()->windowIcon() : m_icon);
     AfxGetMainWnd()->MdiArea()->addSubWindow(frame);
     return frame;
 }

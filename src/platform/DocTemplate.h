@@ -13,6 +13,7 @@
 // after the document string's document-type name and a running number (Quillar1, ...).
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -44,6 +45,8 @@ public:
     CMultiDocTemplate& operator=(const CMultiDocTemplate&) = delete;
 
     int GetResourceID() const { return m_nIDResource; }
+    // The icon of the template's child frames (none: the main window's icon).
+    void SetIcon(const QIcon& icon) { m_icon = icon; }
     // One line of the document string ("\n"-separated), empty when absent.
     QString GetDocString(DocStringIndex index) const;
 
@@ -67,4 +70,5 @@ private:
     ViewFactory m_newView;
     std::vector<std::unique_ptr<CDocument>> m_documents;
     int m_nUntitledCount = 0;
+    QIcon m_icon;
 };

@@ -4,18 +4,18 @@
 #include <algorithm>
 
 #include "platform/CommandIds.h"
+#include "platform/Cp932.h"
 #include "platform/DocTemplate.h"
 #include "platform/FileDialog.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/MDIFrameWnd.h"
 #include "platform/NoticeWnd.h"
-#include "platform/Cp932.h"
 #include "platform/View.h"
 #include "platform/WinApp.h"
 
 CDocument::CDocument() {
-    AddCommand(ID_FILE_SAVE, [this] { DoFileSave(); },
-               [this](CCmdUI& ui) { ui.Enable(CanSave()); });
+    AddCommand(
+        ID_FILE_SAVE, [this] { DoFileSave(); }, [this](CCmdUI& ui) { ui.Enable(CanSave()); });
     AddCommand(ID_FILE_CLOSE, [this] {
         if (SaveModified()) OnCloseDocument();
     });
@@ -61,9 +61,12 @@ bool CDocument::SaveModified() {
     QString name = m_strTitle.isEmpty() ? m_strPathName : m_strTitle;
     std::string text = cp932::FromUtf8Lossy((name + u" への変更を保存しますか?"_qs).toStdString());
     switch (CNoticeWnd().AskYesNoCancel(text)) {
-    case NoticeAnswer::Yes: return DoFileSave();
-    case NoticeAnswer::No: return true;
-    case NoticeAnswer::Cancel: return false;
+        case NoticeAnswer::Yes:
+            return DoFileSave();
+        case NoticeAnswer::No:
+            return true;
+        case NoticeAnswer::Cancel:
+            return false;
     }
     return false;
 }
@@ -84,8 +87,10 @@ void CDocument::OnCloseDocument() {
     m_bAutoDelete = false;  // the frames go first; the document goes last
     std::vector<CView*> views = m_views;
     for (CView* view : views) {
-        if (CMDIChildWnd* frame = view->GetParentFrame()) delete frame;
-        else delete view;
+        if (CMDIChildWnd* frame = view->GetParentFrame())
+            delete frame;
+        else
+            delete view;
     }
     m_bAutoDelete = true;
     if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);  // deletes this

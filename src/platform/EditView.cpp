@@ -20,16 +20,19 @@ CEditView::CEditView() : m_pEdit(new QPlainTextEdit(this)) {
 
     auto writable = [this] { return !m_pEdit->isReadOnly(); };
     auto selected = [this] { return m_pEdit->textCursor().hasSelection(); };
-    AddCommand(ID_EDIT_UNDO, [this] { m_pEdit->undo(); }, [this, writable](CCmdUI& ui) {
-        ui.Enable(writable() && m_pEdit->document()->isUndoAvailable());
-    });
-    AddCommand(ID_EDIT_CUT, [this] { m_pEdit->cut(); },
-               [=](CCmdUI& ui) { ui.Enable(writable() && selected()); });
-    AddCommand(ID_EDIT_COPY, [this] { m_pEdit->copy(); },
-               [=](CCmdUI& ui) { ui.Enable(selected()); });
-    AddCommand(ID_EDIT_PASTE, [this] { m_pEdit->paste(); }, [=](CCmdUI& ui) {
-        ui.Enable(writable() && !QApplication::clipboard()->text().isEmpty());
-    });
+    AddCommand(
+        ID_EDIT_UNDO, [this] { m_pEdit->undo(); },
+        [this, writable](CCmdUI& ui) {
+            ui.Enable(writable() && m_pEdit->document()->isUndoAvailable());
+        });
+    AddCommand(
+        ID_EDIT_CUT, [this] { m_pEdit->cut(); },
+        [=](CCmdUI& ui) { ui.Enable(writable() && selected()); });
+    AddCommand(
+        ID_EDIT_COPY, [this] { m_pEdit->copy(); }, [=](CCmdUI& ui) { ui.Enable(selected()); });
+    AddCommand(
+        ID_EDIT_PASTE, [this] { m_pEdit->paste(); },
+        [=](CCmdUI& ui) { ui.Enable(writable() && !QApplication::clipboard()->text().isEmpty()); });
     AddCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
 }
 

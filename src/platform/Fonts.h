@@ -15,8 +15,8 @@
 
 struct FontDescription {
     QString face;
-    int height = 0;        // character height in pixels
-    int weight = 400;      // 400 normal, 700 bold
+    int height = 0;    // character height in pixels
+    int weight = 400;  // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;
     bool fixedPitch = false;

@@ -3,9 +3,15 @@
 #include <QCloseEvent>
 
 #include "platform/Document.h"
+#include "platform/MDIFrameWnd.h"
 #include "platform/View.h"
+#include "platform/WinApp.h"
 
 CMDIChildWnd::CMDIChildWnd() { setAttribute(Qt::WA_DeleteOnClose); }
+
+CMDIChildWnd::~CMDIChildWnd() {
+    if (CMDIFrameWnd* main = AfxGetMainWnd()) main->OnChildDestroyed(this);
+}
 
 CView* CMDIChildWnd::GetView() const { return qobject_cast<CView*>(widget()); }
 

@@ -13,6 +13,7 @@ class CMDIChildWnd : public QMdiSubWindow, public CCmdTarget {
     Q_OBJECT
 public:
     CMDIChildWnd();
+    ~CMDIChildWnd() override;
 
     CView* GetView() const;
     void SetView(CView* view);

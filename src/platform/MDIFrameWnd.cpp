@@ -6,19 +6,30 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
 
 #include "platform/Document.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/View.h"
 #include "platform/WinApp.h"
 
+namespace {
+// Keys that can be accelerators: with Ctrl or Alt, function keys, and the Shift/Ctrl
+// forms of Insert and Delete. Plain typing is left alone.
+bool IsAcceleratorKey(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return true;
+    const int k = key->key();
+    return (k >= Qt::Key_F1 && k <= Qt::Key_F35) || k == Qt::Key_Insert || k == Qt::Key_Delete;
+}
+}  // namespace
+
 CMDIFrameWnd::CMDIFrameWnd() : m_pMdiArea(new QMdiArea(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_pMdiArea);
-    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this,
-            [this] { OnSubWindowActivated(); });
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { OnSubWindowActivated(); });
     qApp->installEventFilter(this);
 }
 
@@ -248,11 +259,34 @@ void CMDIFrameWnd::closeEvent(QCloseEvent* event) {
 bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
     // Shortcuts are matched on ShortcutOverride: bring the greying up to date first,
     // so an accelerator is live exactly when its command is served.
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsAcceleratorKey(static_cast<QKeyEvent*>(event))) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) UpdateCommandUI();
     }
+    // Qt shows the prompt of enabled menu items only; a greyed item shows its prompt too.
+    if (event->type() == QEvent::MouseMove) {
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu && statusBar() && isAncestorOf(menu->parentWidget())) {
+            QAction* action =
+                menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            // After the menu has handled the move (it clears the text for a greyed item).
+            if (action && !action->isEnabled() && !action->statusTip().isEmpty())
+                QMetaObject::invokeMethod(
+                    this, [this, tip = action->statusTip()] { statusBar()->showMessage(tip); },
+                    Qt::QueuedConnection);
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMDIFrameWnd::OnChildDestroyed(CMDIChildWnd* child) {
+    // A child deleted outright (closing its document) may go without a deactivation.
+    if (m_pActiveView && child->GetView() == m_pActiveView) {
+        QPointer<CView> view = m_pActiveView;
+        m_pActiveView = nullptr;
+        view->OnActivateView(false);
+    }
 }
 
 void CMDIFrameWnd::OnSubWindowActivated() {

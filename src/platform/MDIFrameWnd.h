@@ -61,6 +61,9 @@ public:
     void MDITileVert();  // side by side
     void MDIIconArrange();
 
+    // Called by a child frame as it is destroyed, while its view still exists.
+    void OnChildDestroyed(CMDIChildWnd* child);
+
 signals:
     void activeChildChanged();
 

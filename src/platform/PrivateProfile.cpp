@@ -16,9 +16,9 @@
 namespace {
 
 struct Line {
-    std::size_t begin;    // offset of the line's first byte
-    std::size_t end;      // offset just past its content (before CR LF / LF)
-    std::size_t next;     // offset of the following line
+    std::size_t begin;  // offset of the line's first byte
+    std::size_t end;    // offset just past its content (before CR LF / LF)
+    std::size_t next;   // offset of the following line
 };
 
 std::vector<Line> SplitLines(const std::string& text) {
@@ -179,7 +179,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 bool WriteFileReplacing(const std::string& path, std::string_view contents) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && ::access(path.c_str(), W_OK) != 0) return false;
+    // A file marked read-only stays as it is, also for a user who could override the mark.
+    if (exists && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) return false;
     std::size_t slash = path.rfind('/');
     std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

@@ -65,6 +65,7 @@ private:
 // Reads a whole file; nullopt when it cannot be opened (a missing file included).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Replaces path's contents through a temporary file in the same folder and a rename.
-// An existing file that is not writable is refused. False on any failure, with the
+// An existing file that is not writable, or has no write permission bit at all (so
+// that root, too, leaves a read-only file alone), is refused. False on any failure, with the
 // old file untouched and no temporary file left behind.
 bool WriteFileReplacing(const std::string& path, std::string_view contents);

@@ -24,8 +24,11 @@ NoticeAnswer CQtNoticeSink::AskYesNoCancel(std::string_view cp932Text) {
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     QApplication::activeWindow());
     switch (box.exec()) {
-    case QMessageBox::Yes: return NoticeAnswer::Yes;
-    case QMessageBox::No: return NoticeAnswer::No;
-    default: return NoticeAnswer::Cancel;
+        case QMessageBox::Yes:
+            return NoticeAnswer::Yes;
+        case QMessageBox::No:
+            return NoticeAnswer::No;
+        default:
+            return NoticeAnswer::Cancel;
     }
 }

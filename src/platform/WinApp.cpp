@@ -46,6 +46,10 @@ int CWinApp::Run() {
         return 1;
     }
     int code = QApplication::exec();
+    // The closed main frame goes now, and with it its bars (the search bar saves its
+    // history), before the exit processing writes the recent-file list.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete m_pMainWnd.data();
     ExitInstance();
     return code;
 }

@@ -1,0 +1,68 @@
+// Runs the application's start-up in a working directory for one window test and
+// shuts it down again (closing the main frame as the user would, then the
+// application's exit), restoring the previous directory. Header-only so that every
+// tst_*.cpp can include it.
+//
+//   QTemporaryDir dir;
+//   AppSession app(dir.path());           // InitInstance in dir
+//   QVERIFY(app.Frame()->isVisible());
+//   app.Close();                          // WindowPos, history and recent files written
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include "app/MainFrame.h"
+#include "app/ProfileStore.h"
+#include "app/QuillaryApp.h"
+
+class AppSession {
+public:
+    explicit AppSession(const QString& workDir) : m_previousDir(QDir::currentPath()) {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QDir::setCurrent(workDir);
+        m_started = theApp.InitInstance();
+    }
+    ~AppSession() {
+        if (Frame()) {
+            Frame()->setAttribute(Qt::WA_DeleteOnClose);
+            delete Frame();
+        }
+        if (m_started && !m_exited) theApp.ExitInstance();
+        QDir::setCurrent(m_previousDir);
+    }
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    bool Started() const { return m_started; }
+    CMainFrame* Frame() const { return static_cast<CMainFrame*>(theApp.GetMainWnd()); }
+    QString IniPath() const { return QString::fromStdString(theProfile.GetIniPath()); }
+
+    // Asks the main frame to close; true when it closed and the application exited.
+    bool Close() {
+        if (!Frame()) return false;
+        if (!Frame()->close()) return false;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (Frame()) return false;
+        theApp.ExitInstance();
+        m_exited = true;
+        return true;
+    }
+
+private:
+    QString m_previousDir;
+    bool m_started = false;
+    bool m_exited = false;
+};
+
+// Reads a whole file as bytes (empty when missing).
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}

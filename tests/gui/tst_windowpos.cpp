@@ -1,0 +1,114 @@
+// "WindowPos": written at every close request, restored at the next start, and
+// ignored or corrected when it cannot be used.
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "AppSession.h"
+#include "GuiNoticeRecorder.h"
+
+namespace {
+
+QByteArray WindowPosOf(const QByteArray& ini) {
+    const qsizetype at = ini.indexOf("WindowPos=");
+    if (at < 0) return {};
+    const qsizetype end = ini.indexOf('\r', at);
+    return ini.mid(at + 10, end - at - 10);
+}
+
+}  // namespace
+
+class WindowPosTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+    void closingAMaximisedWindowWritesFlags2AndShowState3();
+    void placementComesBackAtTheNextStart();
+    void maximisedComesBackMaximised();
+    void rectangleOffEveryScreenIsMovedOntoTheNearest();
+    void withoutASavedPlacementTheWindowIsCentred();
+    void unusablePlacementLeavesThePlatformsPosition();
+    void barLayoutComesBackWithThePlacement();
+
+private:
+    QString Ini() const { return m_dir->filePath(u"tst_windowpos.INI"_qs); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void WindowPosTest::closingAMaximisedWindowWritesFlags2AndShowState3() {
+    AppSession app(m_dir->path());
+    app.Frame()->showMaximized();
+    QVERIFY(app.Close());
+    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
+    QVERIFY2(value.startsWith("2,3,"), value.constData());
+    QCOMPARE(value.split(',').size(), 10);
+}
+
+void WindowPosTest::placementComesBackAtTheNextStart() {
+    QRect saved;
+    {
+        AppSession app(m_dir->path());
+        app.Frame()->setGeometry(40, 50, 500, 350);
+        saved = app.Frame()->geometry();
+        QVERIFY(app.Close());
+    }
+    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
+    QCOMPARE(value, QByteArray("0,1,-1,-1,-1,-1,") + QByteArray::number(saved.left()) + ',' +
+                        QByteArray::number(saved.top()) + ',' +
+                        QByteArray::number(saved.left() + saved.width()) + ',' +
+                        QByteArray::number(saved.top() + saved.height()));
+    AppSession app(m_dir->path());
+    QCOMPARE(app.Frame()->geometry(), saved);
+    QVERIFY(!app.Frame()->isMaximized());
+}
+
+void WindowPosTest::maximisedComesBackMaximised() {
+    WriteBytes(Ini(), "[Settings]\r\nWindowPos=2,3,-1,-1,-1,-1,10,10,400,300\r\n");
+    AppSession app(m_dir->path());
+    QVERIFY(app.Frame()->isMaximized());
+    QCOMPARE(app.Frame()->normalGeometry(), QRect(10, 10, 390, 290));
+}
+
+void WindowPosTest::rectangleOffEveryScreenIsMovedOntoTheNearest() {
+    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
+    AppSession app(m_dir->path());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(app.Frame()->geometry()));
+    QCOMPARE(app.Frame()->size(), QSize(400, 300));
+}
+
+void WindowPosTest::withoutASavedPlacementTheWindowIsCentred() {
+    AppSession app(m_dir->path());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Centred before it was shown, when its frame's margins were not known yet.
+    const QPoint offset = app.Frame()->frameGeometry().center() - screen.center();
+    QVERIFY(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4);
+}
+
+void WindowPosTest::unusablePlacementLeavesThePlatformsPosition() {
+    GuiNoticeRecorder notices;
+    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
+    AppSession app(m_dir->path());
+    QVERIFY(app.Started());
+    QVERIFY(app.Frame()->isVisible());
+    QCOMPARE(app.Frame()->pos(), QPoint(0, 0));  // neither placed nor centred
+    QVERIFY(notices.messages.isEmpty());
+}
+
+void WindowPosTest::barLayoutComesBackWithThePlacement() {
+    {
+        AppSession app(m_dir->path());
+        app.Frame()->ToolBar()->hide();
+        QVERIFY(app.Close());
+    }
+    QVERIFY(ReadBytes(Ini()).contains("[General]"));
+    AppSession app(m_dir->path());
+    QVERIFY(!app.Frame()->ToolBar()->isVisible());
+}
+
+QTEST_MAIN(WindowPosTest)
+#include "tst_windowpos.moc"

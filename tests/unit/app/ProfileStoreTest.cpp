@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "app/ProfileStore.h"
+
+namespace {
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { store.SetupProfile(dir.Path(), "quillary"); }
+    std::string Ini() const { return dir.Read("quillary.INI"); }
+
+    TempDir dir;
+    CProfileStore store;
+};
+
+TEST_F(ProfileStoreTest, IniIsNamedAfterTheProgramInTheWorkingDirectory) {
+    EXPECT_EQ(store.GetIniPath(), dir.Path() + "/quillary.INI");
+    EXPECT_EQ(store.TxtDataPath("life.txt"), dir.Path() + "/TxtData/life.txt");
+    CProfileStore other;
+    other.SetupProfile("/tmp", "/usr/bin/Quillary.exe");
+    EXPECT_EQ(other.GetIniPath(), "/tmp/Quillary.INI");
+}
+
+TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryExactlyAsTheSystemReportsIt) {
+    TempDir dir;
+    // Capitals, spaces and double-byte characters stay as they are.
+    const std::string deep = dir.Path() + "/Haiku Museum/俳句";
+    std::filesystem::create_directories(deep);
+    const std::string previous = std::filesystem::current_path().string();
+    ASSERT_EQ(::chdir(deep.c_str()), 0);
+    CProfileStore store;
+    store.SetupProfile();
+    ASSERT_EQ(::chdir(previous.c_str()), 0);
+    EXPECT_EQ(store.GetWorkDir(), std::filesystem::canonical(deep).string());
+    EXPECT_EQ(store.GetIniPath().substr(0, store.GetWorkDir().size()), store.GetWorkDir());
+}
+
+TEST(ProfileStoreSetup, WorkingDirectoryLongerThan255BytesIsKeptWhole) {
+    TempDir dir;
+    std::string deep = dir.Path();
+    while (deep.size() < 600) deep += "/" + std::string(60, 'D');
+    std::filesystem::create_directories(deep);
+    const std::string previous = std::filesystem::current_path().string();
+    ASSERT_EQ(::chdir(deep.c_str()), 0);
+    CProfileStore store;
+    store.SetupProfile();
+    store.SetOnePoint(5);
+    ASSERT_EQ(::chdir(previous.c_str()), 0);
+    EXPECT_EQ(store.GetWorkDir(), std::filesystem::canonical(deep).string());
+    EXPECT_TRUE(std::filesystem::exists(store.GetIniPath()));
+    EXPECT_EQ(store.GetOnePoint(), 5);
+}
+
+TEST_F(ProfileStoreTest, SettingsHaveTheirDefaultsWithoutAFile) {
+    EXPECT_EQ(store.GetOnePoint(), 1);
+    EXPECT_EQ(store.GetOnePointView(), 1);
+    EXPECT_EQ(store.GetHaikuView(), 1);
+    EXPECT_EQ(store.GetHaikuMode(0), 0);
+    EXPECT_EQ(store.GetHaikuNo(0), 0);
+    EXPECT_EQ(store.LoadWindowPos().state, CProfileStore::SavedWindowPos::State::None);
+    EXPECT_TRUE(store.LoadFindStrings().empty());
+    EXPECT_FALSE(std::filesystem::exists(store.GetIniPath()));  // reading writes nothing
+}
+
+TEST_F(ProfileStoreTest, SettingsAreWrittenUnderTheirKeys) {
+    store.SetOnePoint(12);
+    store.SetOnePointView(0);
+    store.SetHaikuView(0);
+    store.SetHaikuMode(2);
+    store.SetHaikuNo(345);
+    EXPECT_EQ(Ini(),
+              "[Settings]\r\nonepoint=12\r\nonepointview=0\r\nHaikuView=0\r\n"
+              "HailuMode=2\r\nHaikuNo=345\r\n");
+    EXPECT_EQ(store.GetOnePoint(), 12);
+    EXPECT_EQ(store.GetOnePointView(), 0);
+    EXPECT_EQ(store.GetHaikuView(), 0);
+    EXPECT_EQ(store.GetHaikuMode(0), 2);
+    EXPECT_EQ(store.GetHaikuNo(0), 345);
+}
+
+TEST_F(ProfileStoreTest, HandWrittenValuesReadAsWindowsReadsThem) {
+    dir.Write("quillary.INI", "[SETTINGS]\nONEPOINTVIEW = 0 please\nhaikuno=17x\nhaikuno=99\n");
+    EXPECT_EQ(store.GetOnePointView(), 0);
+    EXPECT_EQ(store.GetHaikuNo(0), 17);
+    EXPECT_EQ(store.GetOnePoint(), 1);
+}
+
+TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
+    WindowPlacement p;
+    p.flags = 2;
+    p.showCmd = 3;
+    p.left = 10;
+    p.top = 20;
+    p.right = 810;
+    p.bottom = 620;
+    store.SaveWindowPos(p, "AAAB");
+    EXPECT_NE(Ini().find("WindowPos=2,3,-1,-1,-1,-1,10,20,810,620\r\n"), std::string::npos);
+    CProfileStore::SavedWindowPos saved = store.LoadWindowPos();
+    ASSERT_EQ(saved.state, CProfileStore::SavedWindowPos::State::Usable);
+    EXPECT_EQ(saved.placement.Format(), p.Format());
+    EXPECT_EQ(saved.barState, "AAAB");
+}
+
+TEST_F(ProfileStoreTest, BrokenWindowPosIsIgnoredAsAWhole) {
+    for (const char* value :
+         {"1,1,3", "0,1,-1,-1,-1,-1,10,20,5,620", "a,b,c,d,e,f,g,h,i,j",
+          "0,1,-1,-1,-1,-1,0,0,99999999,99999999", "0,1,-1,-1,-1,-1,0,0,800,99999999999"}) {
+        dir.Write("quillary.INI",
+                  std::string("[Settings]\nWindowPos=") + value + "\n[General]\nBarState=XYZ\n");
+        CProfileStore::SavedWindowPos saved = store.LoadWindowPos();
+        EXPECT_EQ(saved.state, CProfileStore::SavedWindowPos::State::Invalid) << value;
+        EXPECT_TRUE(saved.barState.empty()) << value;
+    }
+}
+
+TEST_F(ProfileStoreTest, HistorySavesAtMost16AndLeavesHigherKeys) {
+    dir.Write("quillary.INI", "[Find Strings]\nFind17=old17\nFind18=old18\n");
+    std::vector<std::string> entries;
+    for (char c = 'a'; c < 'a' + 20; ++c) entries.push_back(std::string(1, c));
+    store.SaveFindStrings(entries);
+    std::vector<std::string> loaded = store.LoadFindStrings();
+    ASSERT_EQ(loaded.size(), 18u);
+    EXPECT_EQ(loaded[0], "a");
+    EXPECT_EQ(loaded[15], "p");
+    EXPECT_EQ(loaded[16], "old17");  // untouched, and loaded again
+    EXPECT_EQ(store.GetProfileString("Find Strings", "Find17", ""), "old17");
+}
+
+TEST_F(ProfileStoreTest, HistoryStopsAtTheFirstGap) {
+    dir.Write("quillary.INI", "[Find Strings]\nFind1=one\nFind3=three\n");
+    EXPECT_EQ(store.LoadFindStrings(), std::vector<std::string>{"one"});
+    dir.Write("quillary.INI", "[Find Strings]\nFind1=one\nFind2=\nFind3=three\n");
+    EXPECT_EQ(store.LoadFindStrings(), std::vector<std::string>{"one"});
+}
+
+TEST_F(ProfileStoreTest, EmptyEntriesNeverCutTheStoredHistory) {
+    store.SaveFindStrings({"", "a", "", "b"});
+    EXPECT_EQ(store.LoadFindStrings(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(ProfileStoreTest, HistoryEqualEntriesAreNotMerged) {
+    dir.Write("quillary.INI", "[Find Strings]\nFind1=x\nFind2=x\n");
+    EXPECT_EQ(store.LoadFindStrings().size(), 2u);
+}
+
+TEST_F(ProfileStoreTest, UnknownSectionsAndKeysSurviveEveryWrite) {
+    const std::string before = "[Mine]\r\nkeep=this\r\n[Settings]\r\nfuture=1\r\nonepoint=2\r\n";
+    dir.Write("quillary.INI", before);
+    store.SetOnePoint(3);
+    store.SaveFindStrings({"q"});
+    store.SaveWindowPos(WindowPlacement{0, 1, -1, -1, -1, -1, 0, 0, 100, 100}, "");
+    const std::string after = Ini();
+    EXPECT_NE(after.find("[Mine]\r\nkeep=this\r\n"), std::string::npos);
+    EXPECT_NE(after.find("future=1\r\nonepoint=3\r\n"), std::string::npos);
+}
+
+}  // namespace
