@@ -17,10 +17,13 @@
 #include "app/ToolBarImages.h"
 #include "haiku/HaikuCardDlg.h"
 #include "platform/CommandIds.h"
+#include "platform/Cp932.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/View.h"
+#include "reader/ReaderDialog.h"
+#include "reader/TipsDialog.h"
 
 namespace {
 
@@ -83,17 +86,20 @@ void CMainFrame::DeclareCommands() {
         [this](CCmdUI& ui) { ui.SetCheck(m_wndStatusBar && m_wndStatusBar->isVisible()); });
 
     auto hasChild = [this](CCmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); };
-    AddCommand(
-        ID_WINDOW_CASCADE, [this] { MDICascade(); }, hasChild);
-    AddCommand(
-        ID_WINDOW_TILE_HORZ, [this] { MDITileHorz(); }, hasChild);
-    AddCommand(
-        ID_WINDOW_TILE_VERT, [this] { MDITileVert(); }, hasChild);
-    AddCommand(
-        ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); }, hasChild);
-    // The reader commands (ID_CONTENTS, ID_LIFE, ID_FRIENDS, ID_WORKS, ID_WORKS_500,
-    // ID_WORKS_550, ID_WORKS_600, ID_KIGO) and the tips (ID_ONEPOINT) join this
-    // table with their dialogs.
+    AddCommand(ID_WINDOW_CASCADE, [this] { MDICascade(); }, hasChild);
+    AddCommand(ID_WINDOW_TILE_HORZ, [this] { MDITileHorz(); }, hasChild);
+    AddCommand(ID_WINDOW_TILE_VERT, [this] { MDITileVert(); }, hasChild);
+    AddCommand(ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); }, hasChild);
+
+    AddCommand(ID_CONTENTS, [this] { OnContents(); });
+    AddCommand(ID_LIFE, [this] { OnLife(); });
+    AddCommand(ID_FRIENDS, [this] { OnFriends(); });
+    AddCommand(ID_WORKS, [this] { OnWorks(); });
+    AddCommand(ID_WORKS_500, [this] { OnWorks500(); });
+    AddCommand(ID_WORKS_550, [this] { OnWorks550(); });
+    AddCommand(ID_WORKS_600, [this] { OnWorks600(); });
+    AddCommand(ID_KIGO, [this] { OnKigo(); });
+    AddCommand(ID_ONEPOINT, [this] { OnOnePoint(); });
 }
 
 bool CMainFrame::LoadFrame() {
@@ -283,6 +289,31 @@ void CMainFrame::OnOldNewTable() {
 }
 
 void CMainFrame::OnTaveloHaiku() { CHaikuCardDlg::RunWithStoredHaiku(); }
+
+void CMainFrame::OnContents() { OpenReader("Topics.txt", u"目次"_qs); }
+void CMainFrame::OnLife() { OpenReader("life.txt", u"Tavelo略年譜"_qs); }
+void CMainFrame::OnFriends() { OpenReader("friend.txt", u"Taveloの弟子・友人"_qs); }
+void CMainFrame::OnWorks() { OpenReader("work.txt", u"作品集"_qs); }
+void CMainFrame::OnWorks500() { OpenReader("500.txt", u"「五百句」"_qs); }
+void CMainFrame::OnWorks550() { OpenReader("550.txt", u"「五百五十句」"_qs); }
+void CMainFrame::OnWorks600() { OpenReader("600.txt", u"「六百句」"_qs); }
+void CMainFrame::OnKigo() { OpenReader("kigo.txt", u"季語"_qs); }
+
+void CMainFrame::OnOnePoint() {
+    CTipsDialog dialog;
+    dialog.DoModal();
+}
+
+// Opens TxtData/fileName in the modal reader at the topic whose key is the title.
+void CMainFrame::OpenReader(const char* fileName, const QString& title) {
+    m_szDocPath = theProfile.TxtDataPath(fileName);
+    const std::string key = cp932::FromUtf8Lossy(title.toStdString());
+    CReaderDialog dialog;
+    dialog.SetPath(m_szDocPath);
+    dialog.SetTitle(key);
+    dialog.SetInitialKey(key);
+    dialog.DoModal();
+}
 
 void CMainFrame::OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title) {
     m_szListTitle = title;

@@ -41,6 +41,15 @@ public:
     void OnKigoList();
     void OnOldNewTable();
     void OnTaveloHaiku();
+    void OnContents();
+    void OnLife();
+    void OnFriends();
+    void OnWorks();
+    void OnWorks500();
+    void OnWorks550();
+    void OnWorks600();
+    void OnKigo();
+    void OnOnePoint();
     void OnViewToolBar();
     void OnViewStatusBar();
 
@@ -57,6 +66,7 @@ private:
     bool CreateSearchBar();
     void SaveWindowPos();
     bool LoadWindowPos();
+    void OpenReader(const char* fileName, const QString& title);
     void OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title);
     void ShowIdleMessage(const QString& message);
 

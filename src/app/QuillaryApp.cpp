@@ -13,6 +13,7 @@
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
 #include "platform/CommandIds.h"
+#include "reader/TipsDialog.h"
 
 CQuillaryApp theApp;
 
@@ -60,7 +61,11 @@ void CQuillaryApp::RegisterListTemplates() {
 }
 
 void CQuillaryApp::RunStartupDialogs() {
-    // The tips dialog joins here, before the card, as it is built.
+    if (!m_bRunStartupDialogs) return;
+    if (theProfile.GetOnePointView() != 0) {
+        CTipsDialog tips;
+        tips.DoModal();
+    }
     if (theProfile.GetHaikuView() != 0) CHaikuCardDlg::RunWithStoredHaiku();
 }
 

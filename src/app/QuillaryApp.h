@@ -24,6 +24,9 @@ public:
     CMultiDocTemplate* m_pHaikuTemplate = nullptr;   // template 130, the haiku list
     CMultiDocTemplate* m_pKigoTemplate = nullptr;    // template 131, the season words
     CMultiDocTemplate* m_pOldNewTemplate = nullptr;  // template 132, the old/new calendar
+    // The greeting dialogs (tips, haiku card) at start-up; window tests that are
+    // not about them switch them off.
+    bool m_bRunStartupDialogs = true;
 
 private:
     // Start-up step 7: templates 130, 131 and 132, in this order.

@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "app/AppStrings.h"
+#include "app/Resource.h"
 #include "platform/Cp932.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
@@ -13,11 +16,11 @@
 #include "platform/WaitCursor.h"
 #include "platform/WinApp.h"
 #include "reader/ArrowImages.h"
+#include "reader/KeyLabel.h"
 #include "reader/TextPane.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral(u"簡易ヘルプ V1.03");  // string 57347
 const QString kMissingKey = QStringLiteral("*****");
 
 enum ImageHolder { BackAvailable, ForwardAvailable, BackUnavailable, ForwardUnavailable };
@@ -83,12 +86,9 @@ void CReaderDialog::BuildControls() {
     const int labelIds[3] = {1010, 1013, 1016};
     const int labelLeft[3] = {20, 95, 170};
     for (int i = 0; i < 3; ++i) {
-        QLabel* label = MakeLabel(this, du.Rect(labelLeft[i], 145, 70, 10), QString(), labelIds[i]);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
-        label->setContentsMargins(0, 0, 0, 0);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(m_textFont);
+        auto* label = new CKeyLabel(m_textFont, this);
+        label->setObjectName(QString::number(labelIds[i]));
+        label->setGeometry(du.Rect(labelLeft[i], 145, 70, 10));
         m_keyLabels[static_cast<std::size_t>(i)] = label;
     }
 
@@ -129,8 +129,9 @@ bool CReaderDialog::Create() {
 }
 
 void CReaderDialog::OnInitDialog() {
-    setWindowTitle(m_request.Title().empty() ? kCaption
-                                             : QStringLiteral("%1 - %2").arg(kCaption, ToDisplay(m_request.Title())));
+    const QString caption = AppString(IDS_HELP_CAPTION);
+    setWindowTitle(m_request.Title().empty() ? caption
+                                             : QStringLiteral("%1 - %2").arg(caption, ToDisplay(m_request.Title())));
     if (QWidget* owner = AfxGetMainWnd()) move(owner->geometry().center() - rect().center());
 
     m_current = m_document.SelectTopic(m_strCurrentKey);
@@ -149,6 +150,15 @@ void CReaderDialog::showEvent(QShowEvent* event) {
     // Start with the pointer at the top left corner of the main pane's text.
     m_bPointerPlaced = true;
     QCursor::setPos(m_pMainPane->mapToGlobal(QPoint(CTextPane::kFrame, CTextPane::kFrame)));
+}
+
+void CReaderDialog::keyPressEvent(QKeyEvent* event) {
+    // The dialog has no buttons; Enter closes it as Esc does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CReaderDialog::FillKeyBoxes() {
@@ -218,13 +228,13 @@ void CReaderDialog::DrawReferencePane(const std::string& key) {
 
 void CReaderDialog::DrawKeyLabels(const TopicRecord* topic) {
     for (int kind = 1; kind <= 3; ++kind) {
-        QLabel* label = m_keyLabels[static_cast<std::size_t>(kind - 1)];
+        CKeyLabel* label = m_keyLabels[static_cast<std::size_t>(kind - 1)];
         if (!topic) {
-            label->clear();
+            label->SetText(QString());
             continue;
         }
         const std::string& key = KeyOf(*topic, kind);
-        label->setText(key.empty() ? kMissingKey : ToDisplay(key));
+        label->SetText(key.empty() ? kMissingKey : ToDisplay(key));
     }
 }
 

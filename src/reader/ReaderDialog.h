@@ -27,6 +27,7 @@
 class QComboBox;
 class QLabel;
 class QScrollBar;
+class CKeyLabel;
 class CTextPane;
 
 class CReaderDialog : public QDialog {
@@ -71,6 +72,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
@@ -107,7 +109,7 @@ private:
     CNoticeWnd m_notice;
 
     std::array<QComboBox*, 3> m_keyBoxes{};
-    std::array<QLabel*, 3> m_keyLabels{};
+    std::array<CKeyLabel*, 3> m_keyLabels{};
     QLabel* m_pBack = nullptr;
     QLabel* m_pForward = nullptr;
     // Image holders 1029, 1032, 1027, 1034: available back and forward, then unavailable.

@@ -15,7 +15,8 @@ constexpr std::string_view kBodyMarker = "d:";
 constexpr std::string_view kIndexMarkers[5] = {"l1:", "l2:", "l3:", "l4:", "l5:"};
 constexpr std::string_view kIncludeMarker = "f:";
 constexpr std::string_view kComment = "//";
-// The character 黑 twice (cp932 IBM extension row): sorts behind every real key.
+// The sort key of an empty key: the character 黑 twice (cp932 IBM extension
+// row), which sorts behind practically every real key.
 constexpr std::string_view kEmptySortKey = "\xFC\x4B\xFC\x4B";
 constexpr int kTabWidth = 4;
 // Byte columns at which the keys of a generated index start, per column count.

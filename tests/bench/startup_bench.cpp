@@ -41,6 +41,8 @@ int RunChild(int argc, char** argv) {
     CQtNoticeSink notices(AppString(AFX_IDS_APP_TITLE));
     SetNoticeSink(&notices);
     PaintWatcher watcher;
+    // The greeting dialogs wait for the user; the cold start ends at the main window.
+    theApp.m_bRunStartupDialogs = false;
     if (!theApp.InitInstance()) return 1;
     theApp.GetMainWnd()->installEventFilter(&watcher);
     return QApplication::exec();

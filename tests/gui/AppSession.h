@@ -19,10 +19,16 @@
 
 class AppSession {
 public:
-    explicit AppSession(const QString& workDir) : m_previousDir(QDir::currentPath()) {
+    // Greeting::Show runs the start-up dialogs (tips, card) as the program does;
+    // by default a session skips them.
+    enum class Greeting { Skip, Show };
+    explicit AppSession(const QString& workDir, Greeting greeting = Greeting::Skip)
+        : m_previousDir(QDir::currentPath()) {
         QApplication::setQuitOnLastWindowClosed(false);
         QDir::setCurrent(workDir);
+        theApp.m_bRunStartupDialogs = greeting == Greeting::Show;
         m_started = theApp.InitInstance();
+        theApp.m_bRunStartupDialogs = true;
     }
     ~AppSession() {
         if (Frame()) {

@@ -8,6 +8,7 @@
 #include "../unit/RecordingNoticeSink.h"
 #include "ReaderTestSupport.h"
 #include "reader/ArrowImages.h"
+#include "reader/KeyLabel.h"
 #include "reader/ReaderDialog.h"
 #include "reader/TextPane.h"
 
@@ -29,7 +30,7 @@ private:
         return dialog.findChild<QComboBox*>(QString::number(id));
     }
     static QString LabelText(CReaderDialog& dialog, int id) {
-        return dialog.findChild<QLabel*>(QString::number(id))->text();
+        return dialog.findChild<CKeyLabel*>(QString::number(id))->Text();
     }
     static QScrollBar* Bar(CReaderDialog& dialog, int id) {
         return dialog.findChild<QScrollBar*>(QString::number(id));
@@ -97,6 +98,7 @@ private slots:
         QCOMPARE(LabelText(dialog, 1016), QStringLiteral("spring"));
         QCOMPARE(dialog.ReferencePane()->ShownRows(), CReaderDialog::kReferenceRows);
         QVERIFY(Bar(dialog, 1025)->isEnabled());
+        KeepPicture(&dialog, QStringLiteral("reader-preview"));
 
         // Scrolling the preview; the next movement starts it at its top again.
         Bar(dialog, 1025)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -209,6 +211,27 @@ private slots:
         QCOMPARE(dialog.MainTopLine(), 5);
         QCOMPARE(bar->value(), 5);
         QCOMPARE(dialog.MainPane()->RowText(14), QStringLiteral(u"春の行 20"));
+    }
+
+    void emptyInitialKeyOpensAtTheFirstTopicWithAnEmptyKey() {
+        RecordingNoticeSink notices;
+        CReaderDialog dialog;
+        QVERIFY(Open(dialog, ""));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(u"簡易ヘルプ V1.03"));
+        QCOMPARE(dialog.Current().topic.key1, Cp("目次"));  // its third key is empty
+        QVERIFY(notices.messages.empty());
+    }
+
+    void enterAndEscapeClose() {
+        RecordingNoticeSink notices;
+        CReaderDialog dialog;
+        QVERIFY(Open(dialog, "夏"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        CReaderDialog second;
+        QVERIFY(Open(second, "夏"));
+        QTest::keyClick(&second, Qt::Key_Escape);
+        QVERIFY(!second.isVisible());
     }
 
     void unreadableFileShowsTheNoticeAndNoDialog() {

@@ -57,8 +57,8 @@ void StartupTest::withoutIniTheStepsRunInOrderAndWriteNothing() {
     QVERIFY(app.Frame()->isVisible());
     QVERIFY(theSearchBar.GetBar() && theSearchBar.GetCombo());
     QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
-    // Steps 9 and 10: the tips and card dialogs are not part of this build, and nothing
-    // stands in for them: no modal window, no other top-level window.
+    // Steps 9 and 10: the session skips the tips and card dialogs (tst_TipsDialog
+    // covers them); nothing else stands in: no modal window, no other top-level window.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(VisibleTopLevels(), QList<QWidget*>{app.Frame()});
     QVERIFY(notices.messages.isEmpty());
@@ -73,7 +73,7 @@ void StartupTest::withBothDialogsOffOnlyTheMainWindowAppears() {
     QTemporaryDir dir;
     WriteBytes(dir.filePath(u"tst_startup.INI"_qs),
                "[Settings]\r\nonepointview=0\r\nHaikuView=0\r\n");
-    AppSession app(dir.path());
+    AppSession app(dir.path(), AppSession::Greeting::Show);
     QVERIFY(app.Started());
     QCOMPARE(VisibleTopLevels(), QList<QWidget*>{app.Frame()});
     QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);

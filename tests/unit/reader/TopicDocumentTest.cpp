@@ -303,9 +303,14 @@ TEST_F(TopicDocumentTest, MegabyteLineIsReadWhole) {
 
 TEST_F(TopicDocumentTest, Utf8WithByteOrderMarkIsConverted) {
     // "[*]", "k1:季語", "d:春" in UTF-8 after a byte-order mark.
-    ASSERT_EQ(Load("\xEF\xBB\xBF[*]\nk1:\xE5\xAD\xA3\xE8\xAA\x9E\nd:\xE6\x98\xA5\n"), 0);
+    // An include in UTF-8 is converted too; one in cp932 stays as it is.
+    m_folder.Write("utf8.txt", "\xEF\xBB\xBF[*]\nk1:\xE6\x98\xA5\n");
+    m_folder.Write("sjis.txt", "[*]\nk1:夏\n");
+    ASSERT_EQ(Load("\xEF\xBB\xBF[*]\nk1:\xE5\xAD\xA3\xE8\xAA\x9E\nd:\xE6\x98\xA5\nf:utf8.txt\nf:sjis.txt\n"), 0);
     EXPECT_EQ(m_document.GetKey1(0), "季語");
     EXPECT_EQ(Body("季語"), (Lines{"春"}));
+    EXPECT_EQ(m_document.GetKey1(1), "春");
+    EXPECT_EQ(m_document.GetKey1(2), "夏");
 }
 
 // Links: first keys found in a body line.
