@@ -9,6 +9,7 @@
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
 #include "app/ToolBarImages.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
@@ -58,6 +59,7 @@ void CQuillaryApp::RegisterListTemplates() {
     // IDR_OLDNEW_LIST (m_pOldNewTemplate).
     m_pHaikuTemplate = AddListTemplate(IDR_HAIKU_LIST, [] { return new CHaikuListView; });
     m_pKigoTemplate = AddListTemplate(IDR_KIGO_LIST, [] { return new CKigoListView; });
+    m_pOldNewTemplate = AddListTemplate(IDR_OLDNEW_LIST, [] { return new COldNewSimpleListView; });
 }
 
 void CQuillaryApp::RunStartupDialogs() {

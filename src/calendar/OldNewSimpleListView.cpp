@@ -1,9 +1,8 @@
 #include "calendar/OldNewSimpleListView.h"
 
 #include "calendar/DisplayYearDlg.h"
-#include "app/Resource.h"
 #include "calendar/OldNewTable.h"
-#include "platform/CommandIds.h"
+#include "app/Resource.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
