@@ -1,5 +1,6 @@
 #include "CollectionDocumentRules.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -9,20 +10,32 @@
 namespace museum {
 namespace {
 
-std::map<std::string, std::size_t> ListingIndex(const std::vector<TableRecord>& table) {
-    std::map<std::string, std::size_t> index;
-    for (std::size_t i = 0; i < table.size(); ++i) index.emplace(ListingKey(table[i].phrases), i);
+// The haiku by their listing key; haiku alike (a fault of their own) share a key.
+using ListingMap = std::map<std::string, std::vector<std::size_t>>;
+
+ListingMap ListingIndex(const std::vector<TableRecord>& table) {
+    ListingMap index;
+    for (std::size_t i = 0; i < table.size(); ++i) index[ListingKey(table[i].phrases)].push_back(i);
     return index;
 }
 
-// The haiku listed in a topic's body, by number (0-based).
+// The haiku listed in a topic's body, by number (0-based). Of haiku alike, the
+// first that fits (as the caller judges) is taken, else the first.
+template <typename Fits>
 std::vector<std::size_t> ListedHaiku(const ScannedDocument& document, const ScannedTopic& topic,
-                                     const std::map<std::string, std::size_t>& index) {
+                                     const ListingMap& index, Fits fits) {
     std::vector<std::size_t> listed;
     if (topic.body < 0) return listed;
     for (auto i = static_cast<std::size_t>(topic.body); i < topic.end; ++i) {
         auto found = index.find(ListingKey(document.lines[i].text));
-        if (found != index.end()) listed.push_back(found->second);
+        if (found == index.end()) continue;
+        std::size_t chosen = found->second.front();
+        for (std::size_t candidate : found->second)
+            if (fits(candidate)) {
+                chosen = candidate;
+                break;
+            }
+        listed.push_back(chosen);
     }
     return listed;
 }
@@ -62,9 +75,10 @@ void CheckKigoDocument(const ScannedDocument& document, const std::vector<Commen
             if (sections[h].season != topic.key3)
                 findings.Add(where, "kigo-season", "the season word " + kigo + " is " + topic.key3 +
                              " here and " + sections[h].season + " in " + HaikuName(h));
-        if (!IsModernHiragana(topic.key2))
+        if (!topic.key2.empty() && !IsModernHiragana(topic.key2))
             findings.Add(where, "kigo-reading", "the reading of " + kigo + " is not hiragana: " + topic.key2);
-        std::vector<std::size_t> listed = ListedHaiku(document, topic, index);
+        std::vector<std::size_t> listed = ListedHaiku(document, topic, index,
+            [&](std::size_t h) { return h < sections.size() && sections[h].kigo == kigo; });
         std::size_t least = std::min<std::size_t>(2, haiku.size());
         if (listed.size() < least || listed.size() > 3)
             findings.Add(where, "kigo-examples", "the topic of " + kigo + " shows " +
@@ -82,7 +96,12 @@ void CheckKigoDocument(const ScannedDocument& document, const std::vector<Commen
                 explained = !index.count(ListingKey(text));
                 break;
             }
-        if (!explained)
+        if (topic.key2.empty() && !explained)
+            findings.Add(where, "kigo-entry", "the topic of " + kigo +
+                         " has neither reading nor explanation (no row in data/kigo?)");
+        else if (topic.key2.empty())
+            findings.Add(where, "kigo-reading", "the topic of " + kigo + " has no reading");
+        else if (!explained)
             findings.Add(where, "kigo-explanation", "the topic of " + kigo + " has no explanation");
     }
     for (const ScannedTopic& topic : document.topics)
@@ -113,7 +132,10 @@ void CheckAnthology(const ScannedDocument& document, const Anthology& anthology,
     auto index = ListingIndex(table);
     std::set<std::size_t> listed;
     for (const ScannedTopic& topic : document.topics) {
-        for (std::size_t h : ListedHaiku(document, topic, index)) {
+        auto fits = [&](std::size_t h) {
+            return h < sections.size() && sections[h].source == anthology.source && !listed.count(h);
+        };
+        for (std::size_t h : ListedHaiku(document, topic, index, fits)) {
             if (!listed.insert(h).second)
                 findings.Add(WhereLine(document, topic.start), "anthology-listing",
                              HaikuName(h) + " is listed twice");
@@ -142,6 +164,20 @@ void CheckAnthology(const ScannedDocument& document, const Anthology& anthology,
     if (listed.size() != static_cast<std::size_t>(anthology.count))
         findings.Add(name, "anthology-count", "the document lists " + std::to_string(listed.size()) +
                      " haiku, not " + std::to_string(anthology.count));
+}
+
+void CheckSourcesNamed(const ScannedDocument& works, std::string_view file,
+                       const std::vector<CommentarySection>& sections, Findings& findings) {
+    std::set<std::string> sources;
+    for (const CommentarySection& section : sections) sources.insert(section.source);
+    for (const std::string& source : sources) {
+        bool named = std::any_of(works.lines.begin(), works.lines.end(), [&](const ScannedLine& line) {
+            return line.text.find(source) != std::string::npos;
+        });
+        if (!named)
+            findings.Add(std::string(file), "source-in-works",
+                         "the works document does not name the source " + source);
+    }
 }
 
 }  // namespace museum

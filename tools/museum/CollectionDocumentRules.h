@@ -26,4 +26,8 @@ void CheckAnthology(const ScannedDocument& document, const Anthology& anthology,
                     const std::vector<CommentarySection>& sections,
                     const std::vector<TableRecord>& table, Findings& findings);
 
+// The works document names every source the collection's haiku give.
+void CheckSourcesNamed(const ScannedDocument& works, std::string_view file,
+                       const std::vector<CommentarySection>& sections, Findings& findings);
+
 }  // namespace museum

@@ -24,8 +24,4 @@ std::string Where(std::string_view file, int line) {
     return std::string(file) + ":" + std::to_string(line);
 }
 
-std::string WhereHaiku(std::string_view file, int line, int haikuNumber) {
-    return Where(file, line) + " (haiku " + std::to_string(haikuNumber) + ")";
-}
-
 }  // namespace museum

@@ -32,8 +32,7 @@ private:
     std::vector<Finding> m_findings;
 };
 
-// "file:line" and "file:line (haiku n)" for messages.
+// "file:line" for messages.
 std::string Where(std::string_view file, int line);
-std::string WhereHaiku(std::string_view file, int line, int haikuNumber);
 
 }  // namespace museum

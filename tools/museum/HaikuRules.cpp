@@ -71,6 +71,22 @@ void CheckReading(const CommentarySection& s, const Haiku* source, const std::st
     ++offCount;
 }
 
+// "tavelo.txt:120 (haiku 17, 1894-1921.tsv:18)": the section and its source row.
+std::string HaikuAt(std::string_view file, const std::vector<CommentarySection>& sections,
+                    const std::vector<Haiku>& sources, std::size_t i) {
+    std::string where = Where(file, sections[i].line) + " (haiku " + Number(i + 1);
+    if (i < sources.size()) where += ", " + sources[i].file + ":" + std::to_string(sources[i].line);
+    return where + ")";
+}
+
+// "haiku 358 (1904-1921.tsv:40: 初日さす 浅間の峰の 雪明り)": another haiku in a message.
+std::string OtherHaiku(const std::vector<TableRecord>& table, const std::vector<Haiku>& sources,
+                       std::size_t i) {
+    std::string text = "haiku " + Number(i + 1) + " (";
+    if (i < sources.size()) text += sources[i].file + ":" + std::to_string(sources[i].line) + ": ";
+    return text + table[i].phrases[0] + " " + table[i].phrases[1] + " " + table[i].phrases[2] + ")";
+}
+
 }  // namespace
 
 int CountSentences(std::string_view text) {
@@ -151,7 +167,7 @@ void CheckCommentary(const std::vector<CommentarySection>& sections,
         const CommentarySection& s = sections[i];
         const TableRecord& r = table[i];
         const Haiku* source = i < sources.size() ? &sources[i] : nullptr;
-        std::string where = WhereHaiku(file, s.line, static_cast<int>(i) + 1);
+        std::string where = HaikuAt(file, sections, sources, i);
 
         CheckWidth(s.preface, kPrefaceWidth, "the preface", where, findings);
         CheckWidth(s.season, kSeasonWidth, "the season", where, findings);
@@ -210,8 +226,8 @@ void CheckCommentary(const std::vector<CommentarySection>& sections,
 }
 
 void CheckCollectionRange(const std::vector<CommentarySection>& sections,
-                          const std::vector<TableRecord>& table, const CollectionLimits& limits,
-                          std::string_view file, Findings& findings) {
+                          const std::vector<TableRecord>& table, const std::vector<Haiku>& sources,
+                          const CollectionLimits& limits, std::string_view file, Findings& findings) {
     const std::string all(file);
     std::size_t n = std::min(sections.size(), table.size());
     if (n == 0) return;
@@ -227,7 +243,7 @@ void CheckCollectionRange(const std::vector<CommentarySection>& sections,
                      Number(static_cast<std::size_t>(limits.minSeasonWords)));
     for (const auto& [kigo, uses] : byKigo)
         if (static_cast<int>(uses.size()) > limits.maxHaikuPerSeasonWord)
-            findings.Add(WhereHaiku(file, sections[uses.front()].line, static_cast<int>(uses.front()) + 1),
+            findings.Add(HaikuAt(file, sections, sources, uses.front()),
                          "kigo-range", "the season word " + kigo + " is used by " + Number(uses.size()) +
                          " haiku, more than " + Number(static_cast<std::size_t>(limits.maxHaikuPerSeasonWord)));
 
@@ -247,20 +263,23 @@ void CheckCollectionRange(const std::vector<CommentarySection>& sections,
     std::map<std::string, std::set<std::size_t>> byPhrase;
     for (std::size_t i = 0; i < n; ++i)
         for (const std::string& phrase : table[i].phrases) byPhrase[phrase].insert(i);
-    for (const auto& [phrase, uses] : byPhrase)
-        if (static_cast<int>(uses.size()) > limits.maxHaikuPerPhrase)
-            findings.Add(WhereHaiku(file, sections[*uses.begin()].line, static_cast<int>(*uses.begin()) + 1),
-                         "phrase-repeat", "the phrase " + phrase + " stands in " + Number(uses.size()) +
-                         " haiku");
+    for (const auto& [phrase, uses] : byPhrase) {
+        if (static_cast<int>(uses.size()) <= limits.maxHaikuPerPhrase) continue;
+        std::string others;
+        for (std::size_t h : uses)
+            if (h != *uses.begin()) others += (others.empty() ? "" : ", ") + OtherHaiku(table, sources, h);
+        findings.Add(HaikuAt(file, sections, sources, *uses.begin()), "phrase-repeat",
+                     "the phrase " + phrase + " stands in " + Number(uses.size()) + " haiku; also in " + others);
+    }
 
     // Duplicates and near-copies: the same reading, or two phrases alike in place.
     std::map<std::string, std::size_t> byReading;
     std::map<std::string, std::size_t> byPair;
     for (std::size_t i = 0; i < n; ++i) {
-        std::string where = WhereHaiku(file, sections[i].line, static_cast<int>(i) + 1);
+        std::string where = HaikuAt(file, sections, sources, i);
         auto [it, added] = byReading.emplace(sections[i].reading, i);
         if (!added)
-            findings.Add(where, "duplicate", "the same reading as haiku " + Number(it->second + 1));
+            findings.Add(where, "duplicate", "the same reading as " + OtherHaiku(table, sources, it->second));
         const auto& p = table[i].phrases;
         std::string pairs[3] = {"1\t" + p[0] + "\t" + p[1], "2\t" + p[1] + "\t" + p[2],
                                 "3\t" + p[0] + "\t" + p[2]};
@@ -268,7 +287,8 @@ void CheckCollectionRange(const std::vector<CommentarySection>& sections,
         for (const std::string& pair : pairs) {
             auto [other, fresh] = byPair.emplace(pair, i);
             if (!fresh && other->second != i && reported.insert(other->second).second)
-                findings.Add(where, "near-copy", "two phrases alike with haiku " + Number(other->second + 1));
+                findings.Add(where, "near-copy", "two phrases alike with " +
+                             OtherHaiku(table, sources, other->second));
         }
     }
 }

@@ -46,9 +46,10 @@ void CheckCommentary(const std::vector<CommentarySection>& sections,
 
 // The rules over the whole collection: season words (how many, how often),
 // repeated phrases, duplicates and near-copies, season shares.
+// Messages name each haiku's source row too.
 void CheckCollectionRange(const std::vector<CommentarySection>& sections,
-                          const std::vector<TableRecord>& table, const CollectionLimits& limits,
-                          std::string_view file, Findings& findings);
+                          const std::vector<TableRecord>& table, const std::vector<Haiku>& sources,
+                          const CollectionLimits& limits, std::string_view file, Findings& findings);
 
 // The number of sentences of an interpretation (marks 。！？ ending them, and a
 // last sentence without a mark).

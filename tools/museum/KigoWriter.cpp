@@ -79,18 +79,26 @@ std::string KigoDocument(const Collection& collection,
                                                   "data/prefaces/kigo.txt");
     out += "[*]\nk1:" + std::string(kKigoTitle) + "\nk2:きご\nl" +
            std::to_string(IndexColumnsFor(longest)) + ":\n";
-    out += "\n[*]\nk1:" + std::string(kKigoIntroKey) + "\nd:\n";
+    out += "[*]\nk1:" + std::string(kKigoIntroKey) + "\nd:\n";
     for (const std::string& line : WrapParagraphs(introduction, kBodyWidth)) out += line + "\n";
 
+    // Compact topics (the explanation on the "d:" line, no empty lines): the
+    // reader holds 10000 lines and 1000 topics.
     for (const WordTopic& word : words) {
-        out += "\n[*]\nk1:" + word.kigo + "\nk2:" + word.reading + "\nk3:" + word.season + "\nd:\n";
-        for (const std::string& line : WrapParagraphs({word.explanation}, kBodyWidth))
-            out += line + "\n";
-        out += "\n";
+        out += "[*]\nk1:" + word.kigo + "\nk2:" + word.reading + "\nk3:" + word.season + "\nd:";
+        std::vector<std::string> explanation = WrapParagraphs({word.explanation}, kBodyWidth);
+        if (explanation.empty()) out += "\n";
+        for (const std::string& line : explanation) out += line + "\n";
         for (std::size_t number : PickExamples(word.uses)) {
             const Haiku& h = collection.haiku[number];
-            out += HaikuListingLine(h.phrases) + "\n";
-            out += "　　　（" + std::to_string(h.year) + "年　" + h.source + "）\n";
+            std::string example = "　" + HaikuListingLine(h.phrases);
+            std::string note = "（" + std::to_string(h.year) + "年" + h.source + "）";
+            if (example.size() + note.size() <= kBodyWidth) {
+                out += example + note + "\n";
+            } else {
+                out += example + "\n";
+                out += "　　　" + note + "\n";
+            }
         }
     }
     return out;

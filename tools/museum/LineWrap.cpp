@@ -46,6 +46,18 @@ std::vector<std::string> WrapRows(std::string_view text, std::size_t width) {
             if (back <= start || back - start < width / 2) break;
             cut = back;
         }
+        // Keep a half-width word or number whole.
+        auto isWordByte = [&](std::size_t pos) {
+            auto c = static_cast<unsigned char>(text[pos]);
+            return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        };
+        if (cut < text.size() && cut > start && isWordByte(cut) && isWordByte(cut - 1) &&
+            cp932::IsCharStart(text, cut - 1)) {
+            std::size_t wordStart = cut - 1;
+            while (wordStart > start && isWordByte(wordStart - 1) && cp932::IsCharStart(text, wordStart - 1))
+                --wordStart;
+            if (wordStart - start >= width / 2) cut = wordStart;
+        }
         if (cut == start) cut = start + cp932::CharLength(text, start);
         rows.emplace_back(text.substr(start, cut - start));
         start = cut;

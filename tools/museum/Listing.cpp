@@ -1,6 +1,7 @@
 #include "Listing.h"
 
 #include "LineWrap.h"
+#include "platform/Cp932.h"
 
 namespace museum {
 
@@ -19,6 +20,17 @@ std::string ListingKey(const std::array<std::string, 3>& phrases) {
 std::string ListingKey(const std::string& line) {
     std::string_view rest(line);
     while (rest.starts_with(kWideSpace)) rest.remove_prefix(kWideSpace.size());
+    // A note in brackets at the end ("（1930年「五百五十句」）") is not part of the haiku.
+    constexpr std::string_view kOpen = "（", kClose = "）";
+    if (rest.ends_with(kClose)) {
+        for (std::size_t pos = rest.rfind(kOpen); pos != std::string_view::npos && pos > 0;
+             pos = rest.rfind(kOpen, pos - 1)) {
+            if (cp932::IsCharStart(rest, pos)) {
+                rest = rest.substr(0, pos);
+                break;
+            }
+        }
+    }
     return std::string(rest);
 }
 

@@ -11,8 +11,9 @@ namespace museum {
 // "　phrase1　phrase2　phrase3" (full-width spaces): one haiku in a document.
 std::string HaikuListingLine(const std::array<std::string, 3>& phrases);
 
-// The phrases of a listing line, or an empty key when the line is not one: the
-// line without its leading full-width spaces, as "phrase1　phrase2　phrase3".
+// The phrases of a listing line as "phrase1　phrase2　phrase3": the line without
+// its leading full-width spaces and without a closing note in full-width
+// brackets. Any line gives a key; only the keys of real haiku find one.
 std::string ListingKey(const std::string& line);
 std::string ListingKey(const std::array<std::string, 3>& phrases);
 

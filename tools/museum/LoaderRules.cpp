@@ -2,35 +2,42 @@
 
 #include <set>
 
+#include "CollectingNoticeSink.h"
 #include "Museum.h"
-#include "platform/NoticeWnd.h"
+#include "TextFile.h"
+#include "reader/TipsReader.h"
 #include "reader/TopicDocument.h"
 
 namespace museum {
 namespace {
 
-// Catches the notices of a load instead of showing them.
-class CollectingSink final : public NoticeSink {
-public:
-    CollectingSink() : m_previous(SetNoticeSink(this)) {}
-    ~CollectingSink() override { SetNoticeSink(m_previous); }
-    CollectingSink(const CollectingSink&) = delete;
-    CollectingSink& operator=(const CollectingSink&) = delete;
-    void MessageBox(std::string_view text) override { messages.emplace_back(text); }
-    void Beep() override { ++beeps; }
-
-    std::vector<std::string> messages;
-    int beeps = 0;
-
-private:
-    NoticeSink* m_previous;
-};
+// The keys an index body lists: each line read from the left as the longest key
+// that starts at each place, with the spaces between keys skipped.
+std::set<std::string> KeysListed(const std::vector<std::string>& body, const std::set<std::string>& keys) {
+    std::set<std::string> listed;
+    for (const std::string& line : body) {
+        std::size_t pos = 0;
+        while (pos < line.size()) {
+            if (line[pos] == ' ') {
+                ++pos;
+                continue;
+            }
+            std::size_t longest = 0;
+            for (const std::string& key : keys)
+                if (key.size() > longest && line.compare(pos, key.size(), key) == 0) longest = key.size();
+            if (longest == 0) break;  // not an index line
+            listed.insert(line.substr(pos, longest));
+            pos += longest;
+        }
+    }
+    return listed;
+}
 
 }  // namespace
 
 void CheckWithLoader(const std::string& txtData, const std::string& file,
                      const std::string& initialKey, Findings& findings) {
-    CollectingSink sink;
+    CollectingNoticeSink sink;
     CTopicDocument document;
     document.SetIncludeFolder(txtData);
     int result = document.Load(txtData + "/" + file);
@@ -67,23 +74,13 @@ void CheckWithLoader(const std::string& txtData, const std::string& file,
     int indexTopic = document.GetIndexTopic();
     if (indexTopic < 0) return;
     std::string own = document.GetKey1(indexTopic);
-    TopicSelection index = document.SelectTopic(own);
-    std::string shown;
-    for (const std::string& line : index.body) shown += line + "\n";
-    for (int t = 0; t < document.GetTopicCount(); ++t) {
-        std::string key = document.GetKey1(t);
-        if (key.empty() || key == own) continue;
-        if (shown.find(key) == std::string::npos)
+    std::set<std::string> keys;
+    for (int t = 0; t < document.GetTopicCount(); ++t) keys.insert(document.GetKey1(t));
+    std::set<std::string> listed = KeysListed(document.SelectTopic(own).body, keys);
+    for (const std::string& key : keys)
+        if (!key.empty() && key != own && !listed.count(key))
             findings.Add(file, "index-lists-all", "the index " + own + " does not list " + key);
-    }
 }
-
-}  // namespace museum
-
-#include "reader/TipsReader.h"
-#include "TextFile.h"
-
-namespace museum {
 
 void CheckTipsWithLoader(const std::string& path, Findings& findings) {
     auto text = ReadWholeFile(path);
@@ -93,7 +90,7 @@ void CheckTipsWithLoader(const std::string& path, Findings& findings) {
         int number = 0;
         if (CTipsReader::ParseHeader(line, number) && number > 0) ++count;
     }
-    CollectingSink sink;
+    CollectingNoticeSink sink;
     for (int tip = 1; tip <= count; ++tip) {
         CTipsReader reader;
         std::string where = "onepoint.txt tip " + std::to_string(tip);

@@ -14,10 +14,6 @@ namespace museum {
 void CheckWithLoader(const std::string& txtData, const std::string& file,
                      const std::string& initialKey, Findings& findings);
 
-}  // namespace museum
-
-namespace museum {
-
 // Every tip of the tips file, read with the program's own tips reader, has a
 // title of its own (not the stand-in for a long first line) and a body whose
 // lines stay whole and fit the box's 13 lines.

@@ -1,6 +1,9 @@
 #include "MuseumCheck.h"
 
+#include <set>
+
 #include "Collection.h"
+#include "Kana.h"
 #include "CollectionDocumentRules.h"
 #include "CommentaryFile.h"
 #include "DocumentRules.h"
@@ -9,6 +12,9 @@
 #include "TextFile.h"
 #include "TopicScan.h"
 #include "platform/Cp932.h"
+#if QUILLARY_MUSEUM_COMMENTARY_READER
+#include "CommentaryReaderRules.h"
+#endif
 
 namespace museum {
 namespace {
@@ -28,17 +34,38 @@ std::vector<CommentarySection> ReadCommentary(const std::string& txtData, Findin
     return ParseCommentary(*text, file, findings);
 }
 
+MuseumFigures FiguresOf(const std::vector<CommentarySection>& sections) {
+    MuseumFigures figures;
+    std::set<std::string> words;
+    for (const CommentarySection& s : sections) {
+        ++figures.haiku;
+        words.insert(s.kigo);
+        ++figures.bySeason[s.season];
+        ++figures.bySource[s.source];
+        std::vector<std::string> parts = SplitReading(s.reading);
+        if (parts.size() != 3 || CountMorae(parts[0]) != 5 || CountMorae(parts[1]) != 7 ||
+            CountMorae(parts[2]) != 5)
+            ++figures.offCount;
+    }
+    figures.seasonWords = words.size();
+    return figures;
+}
+
 }  // namespace
 
 void CheckMuseum(const std::string& txtData, const std::string& dataDir,
                  const std::vector<TableRecord>& table, const CollectionLimits& limits,
-                 Findings& findings) {
+                 Findings& findings, MuseumFigures* figures) {
     Collection sources = LoadCollection(dataDir, findings);
     CheckTable(table, sources.haiku, limits, findings);
 
     std::vector<CommentarySection> sections = ReadCommentary(txtData, findings);
     CheckCommentary(sections, table, sources.haiku, limits, "tavelo.txt", findings);
-    CheckCollectionRange(sections, table, limits, "tavelo.txt", findings);
+    CheckCollectionRange(sections, table, sources.haiku, limits, "tavelo.txt", findings);
+    if (figures) *figures = FiguresOf(sections);
+#if QUILLARY_MUSEUM_COMMENTARY_READER
+    CheckWithCommentaryReader(txtData + "/..", sources.haiku, findings);
+#endif
 
     for (const ReaderCommand& command : kReaderCommands) {
         std::string file(command.file);
@@ -48,6 +75,7 @@ void CheckMuseum(const std::string& txtData, const std::string& dataDir,
         if (file == "kigo.txt") CheckKigoDocument(document, sections, table, file, findings);
         for (const Anthology& anthology : kAnthologies)
             if (anthology.file == file) CheckAnthology(document, anthology, sections, table, findings);
+        if (file == "work.txt") CheckSourcesNamed(document, file, sections, findings);
         CheckWithLoader(txtData, file, key, findings);
     }
 

@@ -173,8 +173,11 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     EXPECT_TRUE(broken("k2:めいげつ", "k2:メイゲツ").Has("kigo-reading"));
     EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-topic"));
     EXPECT_TRUE(broken("k1:名月", "k1:明月").Has("kigo-unused"));
-    EXPECT_TRUE(broken("　名月や　蔵の白壁　照らしけり\n", "").Has("kigo-examples"));
-    EXPECT_TRUE(broken("　陰暦八月十五日の月。\n", "").Has("kigo-explanation"));
+    EXPECT_TRUE(broken("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）\n", "").Has("kigo-examples"));
+    EXPECT_TRUE(broken("　陰暦八月十五日の月。", "").Has("kigo-explanation"));
+    EXPECT_TRUE(broken("k2:めいげつ", "k2:").Has("kigo-reading"));
+    Findings bare = broken("k2:めいげつ\nk3:秋\nd:　陰暦八月十五日の月。", "k2:\nk3:秋\nd:");
+    EXPECT_TRUE(bare.Has("kigo-entry")) << Shown(bare);
     EXPECT_TRUE(broken("\nl4:\n", "\n").Has("kigo-index"));
 }
 
@@ -212,4 +215,14 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     Findings count;
     CheckAnthology(Scan(text), six, sections, table, count);
     EXPECT_EQ(count.Count("anthology-count"), 2u);
+}
+
+TEST(MuseumWorksRules, TheWorksDocumentNamesEverySource) {
+    auto sections = SectionsOf(LoadFixture().haiku);
+    Findings named;
+    CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百句」（1921年）\n"), "work.txt", sections, named);
+    EXPECT_TRUE(named.Empty()) << Shown(named);
+    Findings unnamed;
+    CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百五十句」\n"), "work.txt", sections, unnamed);
+    EXPECT_TRUE(unnamed.Has("source-in-works"));
 }

@@ -19,7 +19,7 @@ Findings CheckAll(const std::vector<Haiku>& haiku, const CollectionLimits& limit
     auto sections = SectionsOf(haiku);
     CheckTable(table, haiku, limits, findings);
     CheckCommentary(sections, table, haiku, limits, "tavelo.txt", findings);
-    CheckCollectionRange(sections, table, limits, "tavelo.txt", findings);
+    CheckCollectionRange(sections, table, haiku, limits, "tavelo.txt", findings);
     return findings;
 }
 

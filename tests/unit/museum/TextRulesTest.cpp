@@ -36,9 +36,19 @@ TEST(MuseumLineWrap, AnOpeningBracketDoesNotEndARow) {
     EXPECT_EQ(rows[1], "「に」");
 }
 
+TEST(MuseumLineWrap, AHalfWidthNumberStaysWhole) {
+    // "1945" would straddle the 44th byte.
+    std::string text = "あいうえおかきくけこさしすせそたちつてとな1945年に。";
+    std::vector<std::string> rows = WrapRows(text, 44);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "あいうえおかきくけこさしすせそたちつてとな");
+    EXPECT_EQ(rows[1], "1945年に。");
+}
+
 TEST(MuseumLineWrap, HalfWidthTextAndEmptyText) {
     EXPECT_TRUE(WrapRows("", 44).empty());
-    EXPECT_EQ(WrapRows("abcdef", 4), (std::vector<std::string>{"abcd", "ef"}));
+    EXPECT_EQ(WrapRows("abcdef", 4), (std::vector<std::string>{"abcd", "ef"}));  // a word too long is cut
+    EXPECT_EQ(WrapRows("ab cdef", 6), (std::vector<std::string>{"ab ", "cdef"}));
     // A double-byte character that would straddle the width goes to the next row.
     EXPECT_EQ(WrapRows("aあい", 4), (std::vector<std::string>{"aあ", "い"}));
 }

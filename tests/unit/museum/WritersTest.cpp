@@ -6,6 +6,7 @@
 #include "CommentaryWriter.h"
 #include "DocumentConverter.h"
 #include "KigoWriter.h"
+#include "Listing.h"
 #include "MuseumFixture.h"
 #include "TextFile.h"
 #include "TopicScan.h"
@@ -82,7 +83,9 @@ TEST(MuseumKigoDocument, OpensWithTheIndexThenOneTopicPerWord) {
     EXPECT_EQ(document.topics[2].key2, "はつひ");
     EXPECT_EQ(document.topics[2].key3, "新年");
     EXPECT_EQ(document.topics[3].key1, "春の雨");
-    EXPECT_NE(text.find("　山門に　春の雨ふる　夕べかな\n　　　（1894年　「五百句」）"), std::string::npos);
+    EXPECT_NE(text.find("k3:春\nd:　春に降る雨。静かで細かい雨をいう。\n"
+                        "　　山門に　春の雨ふる　夕べかな（1894年「五百句」）\n[*]"),
+              std::string::npos);
 }
 
 TEST(MuseumKigoDocument, AWordWithoutARowIsWrittenAndReported) {
@@ -105,6 +108,14 @@ TEST(MuseumKigoDocument, IndexColumnsKeepLinesWithinTheBody) {
     EXPECT_EQ(IndexColumnsFor(40), 1);
     EXPECT_EQ(PickExamples({4, 5}), (std::vector<std::size_t>{4, 5}));
     EXPECT_EQ(PickExamples({1, 2, 3, 4, 5}), (std::vector<std::size_t>{1, 3, 5}));
+}
+
+TEST(MuseumListing, AListingLineGivesThePhrasesWithoutIndentOrNote) {
+    std::array<std::string, 3> phrases{"名月や", "蔵の白壁", "照らしけり"};
+    EXPECT_EQ(HaikuListingLine(phrases), "　名月や　蔵の白壁　照らしけり");
+    EXPECT_EQ(ListingKey(HaikuListingLine(phrases)), ListingKey(phrases));
+    EXPECT_EQ(ListingKey("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）"), ListingKey(phrases));
+    EXPECT_EQ(ListingKey("（注）"), "（注）");  // a note alone stays
 }
 
 TEST(MuseumAnthology, TitleTopicWithIndexThenTheYears) {
