@@ -15,6 +15,7 @@
 #include "app/Resource.h"
 #include "app/SearchBar.h"
 #include "app/ToolBarImages.h"
+#include "haiku/HaikuCardDlg.h"
 #include "platform/CommandIds.h"
 #include "platform/Cp932.h"
 #include "platform/DocTemplate.h"
@@ -75,6 +76,7 @@ void CMainFrame::DeclareCommands() {
     SetCommandServed(ID_KIGO_LIST, [] { return theApp.m_pKigoTemplate != nullptr; });
     AddCommand(ID_OLDNEW_TABLE, [this] { OnOldNewTable(); });
     SetCommandServed(ID_OLDNEW_TABLE, [] { return theApp.m_pOldNewTemplate != nullptr; });
+    AddCommand(ID_TAVELO_HAIKU, [this] { OnTaveloHaiku(); });
 
     AddCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolBar(); },
                [this](CCmdUI& ui) { ui.SetCheck(m_wndToolBar && m_wndToolBar->isVisible()); });
@@ -97,7 +99,6 @@ void CMainFrame::DeclareCommands() {
     AddCommand(ID_WORKS_600, [this] { OnWorks600(); });
     AddCommand(ID_KIGO, [this] { OnKigo(); });
     AddCommand(ID_ONEPOINT, [this] { OnOnePoint(); });
-    // The card (ID_TAVELO_HAIKU) joins this table with its dialog.
 }
 
 bool CMainFrame::LoadFrame() {
@@ -285,6 +286,8 @@ void CMainFrame::OnKigoList() { OpenListWindow(theApp.m_pKigoTemplate, u"季語�
 void CMainFrame::OnOldNewTable() {
     OpenListWindow(theApp.m_pOldNewTemplate, u"旧暦・西暦対照表"_qs);
 }
+
+void CMainFrame::OnTaveloHaiku() { CHaikuCardDlg::RunWithStoredHaiku(); }
 
 void CMainFrame::OnContents() { OpenReader("Topics.txt", u"目次"_qs); }
 void CMainFrame::OnLife() { OpenReader("life.txt", u"Tavelo略年譜"_qs); }

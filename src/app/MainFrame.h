@@ -40,6 +40,7 @@ public:
     void OnAllHaiku();
     void OnKigoList();
     void OnOldNewTable();
+    void OnTaveloHaiku();
     void OnContents();
     void OnLife();
     void OnFriends();

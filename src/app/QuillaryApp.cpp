@@ -10,6 +10,9 @@
 #include "app/Resource.h"
 #include "app/ToolBarImages.h"
 #include "calendar/OldNewSimpleListView.h"
+#include "haiku/HaikuCardDlg.h"
+#include "haiku/HaikuListView.h"
+#include "haiku/KigoListView.h"
 #include "platform/CommandIds.h"
 #include "reader/TipsDialog.h"
 
@@ -54,6 +57,8 @@ void CQuillaryApp::RegisterListTemplates() {
     // The list views join here as they are built, in this order:
     // IDR_HAIKU_LIST (m_pHaikuTemplate), IDR_KIGO_LIST (m_pKigoTemplate),
     // IDR_OLDNEW_LIST (m_pOldNewTemplate).
+    m_pHaikuTemplate = AddListTemplate(IDR_HAIKU_LIST, [] { return new CHaikuListView; });
+    m_pKigoTemplate = AddListTemplate(IDR_KIGO_LIST, [] { return new CKigoListView; });
     m_pOldNewTemplate = AddListTemplate(IDR_OLDNEW_LIST, [] { return new COldNewSimpleListView; });
 }
 
@@ -63,7 +68,7 @@ void CQuillaryApp::RunStartupDialogs() {
         CTipsDialog tips;
         tips.DoModal();
     }
-    // The haiku card dialog joins here.
+    if (theProfile.GetHaikuView() != 0) CHaikuCardDlg::RunWithStoredHaiku();
 }
 
 CMultiDocTemplate* CQuillaryApp::AddListTemplate(int resourceId,

@@ -1,0 +1,177 @@
+#include "haiku/CommentaryReader.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "haiku/FieldText.h"
+#include "haiku/HaikuTable.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == '\r') --stop;  // CR LF ends a line too
+        lines.emplace_back(text, start, stop - start);
+        start = end + 1;
+    }
+    return true;
+}
+
+bool IsComment(std::string_view line) { return line.starts_with("//"); }
+
+bool IsSectionLine(std::string_view line) { return line == "[*]"; }
+
+bool IsBracketLine(std::string_view line) {
+    return line.starts_with('[') && line.ends_with(']');
+}
+
+// Splits "2:" into three parts at the first two half-width spaces.
+void SetReading(CommentaryEntry& entry, std::string_view value) {
+    std::size_t first = value.find(' ');
+    if (first == std::string_view::npos) {
+        entry.reading1 = FieldText(value, CommentaryEntry::kReadingWidth);
+        return;
+    }
+    entry.reading1 = FieldText(value.substr(0, first), CommentaryEntry::kReadingWidth);
+    std::string_view rest = value.substr(first + 1);
+    std::size_t second = rest.find(' ');
+    if (second == std::string_view::npos) {
+        entry.reading2 = FieldText(rest, CommentaryEntry::kReadingWidth);
+        return;
+    }
+    entry.reading2 = FieldText(rest.substr(0, second), CommentaryEntry::kReadingWidth);
+    entry.reading3 = FieldText(rest.substr(second + 1), CommentaryEntry::kReadingWidth);
+}
+
+// Sets field 1-5 from its value.
+void SetField(CommentaryEntry& entry, int marker, std::string_view value) {
+    switch (marker) {
+        case 1: entry.preface = FieldText(value, CommentaryEntry::kPrefaceWidth); break;
+        case 2: SetReading(entry, value); break;
+        case 3: entry.season = FieldText(value, CommentaryEntry::kSeasonWidth); break;
+        case 4: entry.kigo = FieldText(value, CommentaryEntry::kKigoWidth); break;
+        case 5: entry.source = FieldText(value, CommentaryEntry::kSourceWidth); break;
+        default: break;
+    }
+}
+
+// The marker (1-6) a line begins with, or 0.
+int LeadingMarker(std::string_view line) {
+    for (std::size_t i = 0; i < kMarkers.size(); ++i) {
+        if (line.starts_with(kMarkers[i])) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+// The first marker, in the order 1-6, found anywhere in the line, with its
+// position; 0 when the line holds none.
+int MarkerAnywhere(std::string_view line, std::size_t& position) {
+    for (std::size_t i = 0; i < kMarkers.size(); ++i) {
+        position = line.find(kMarkers[i]);
+        if (position != std::string_view::npos) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+CCommentaryReader::CCommentaryReader(std::string workDir) : m_workDir(std::move(workDir)) {}
+
+std::string CCommentaryReader::PathOf(std::string_view fileName) const {
+    return m_workDir + "/TxtData/" + std::string(fileName);
+}
+
+void CCommentaryReader::AppendRow(std::string& interpretation, std::string_view line,
+                                  int rowWidth) {
+    std::string row(line);
+    if (rowWidth > 0) {
+        std::size_t width = static_cast<std::size_t>(rowWidth);
+        std::size_t rest = row.size() % width;
+        if (rest != 0) row.append(width - rest, ' ');
+    }
+    std::size_t room = CommentaryEntry::kInterpretationWidth - 1;
+    if (interpretation.size() >= room) return;
+    interpretation += cp932::CutAtCharBoundary(row, room - interpretation.size());
+}
+
+int CCommentaryReader::LoadAll(std::string_view fileName, int /*mode*/, int rowWidth,
+                               CHaikuTable& table, int maxCount) {
+    std::string path = PathOf(fileName);
+    std::vector<std::string> lines;
+    if (!ReadLines(path, lines)) return ReportUnreadableFile(m_notice, path);
+
+    int stored = 0;
+    std::size_t i = 0;
+    while (i < lines.size() && stored < maxCount) {
+        if (!IsSectionLine(lines[i])) {
+            ++i;
+            continue;
+        }
+        CommentaryEntry entry;
+        ++i;
+        for (; i < lines.size(); ++i) {
+            std::string_view line = lines[i];
+            if (line.empty() || IsBracketLine(line)) break;
+            if (line.size() == 1 || IsComment(line)) continue;
+            int marker = LeadingMarker(line);
+            if (marker == 6) {
+                AppendRow(entry.interpretation, line.substr(2), rowWidth);
+                ++i;
+                break;
+            }
+            if (marker != 0) SetField(entry, marker, line.substr(2));
+        }
+        table.SetCommentary(entry, stored);
+        ++stored;
+    }
+    return 0;
+}
+
+int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int index,
+                                 int rowWidth, CHaikuTable* /*table*/) {
+    m_fileName = std::string(fileName);
+    m_index = index;
+    m_entry = CommentaryEntry();
+    std::string path = PathOf(fileName);
+    std::vector<std::string> lines;
+    if (!ReadLines(path, lines)) return ReportUnreadableFile(m_notice, path);
+
+    std::size_t i = 0;
+    for (int seen = 0; i < lines.size(); ++i) {
+        if (IsSectionLine(lines[i]) && seen++ == index) break;
+    }
+    if (index < 0 || i >= lines.size()) return 0;
+
+    bool inInterpretation = false;
+    for (++i; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        if (IsComment(line)) continue;
+        if (line.starts_with('[') && (line.ends_with(']') || line.starts_with("[*]"))) break;
+        std::size_t position = 0;
+        int marker = MarkerAnywhere(line, position);
+        if (inInterpretation) {
+            if (marker != 0) break;
+            AppendRow(m_entry.interpretation, line, rowWidth);
+            continue;
+        }
+        if (marker == 6) {
+            // The interpretation is the text after the line's first two bytes.
+            AppendRow(m_entry.interpretation, line.size() >= 2 ? line.substr(2) : "", rowWidth);
+            inInterpretation = true;
+        } else if (marker != 0) {
+            SetField(m_entry, marker, line.substr(position + 2));
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,128 @@
+#include "haiku/HaikuListView.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "app/ProfileStore.h"
+#include "app/Resource.h"
+#include "app/SearchBar.h"
+#include "haiku/HaikuCardDlg.h"
+#include "haiku/ListCells.h"
+#include "haiku/ListColumnWidth.h"
+#include "haiku/ListSortKeys.h"
+#include "platform/Cp932.h"
+#include "platform/Document.h"
+#include "platform/ListCtrl.h"
+#include "platform/WaitCursor.h"
+
+namespace {
+
+constexpr int kRowWidth = 44;  // bytes of an interpretation row
+
+struct Column {
+    const char16_t* title;
+    int width;  // in characters
+};
+// The header of column 2 is spelled with the katakana ニ.
+constexpr Column kColumns[listcells::kHaikuColumns] = {
+    {u"No", 4},   {u"初句", 10}, {u"第ニ句", 14}, {u"第三句", 10},
+    {u"季節", 5}, {u"季語", 10}, {u"作年次", 20},
+};
+
+QString ToQString(const std::string& cp932Text) {
+    return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text));
+}
+
+}  // namespace
+
+CHaikuListView::CHaikuListView()
+    : m_list(new CListCtrl(this)),
+      m_reader(theProfile.GetWorkDir()),
+      m_order(CHaikuTable::kCapacity) {
+    CWaitCursor wait;
+    std::iota(m_order.begin(), m_order.end(), 0);
+    SetContentWidget(m_list);
+    AddCommand(ID_SEARCH, [this] { OnSearch(); });
+    connect(m_list, &CListCtrl::ColumnClicked, this, &CHaikuListView::SortByColumn);
+    connect(m_list, &CListCtrl::ItemDoubleClicked, this,
+            [this](int row, QPoint) { OnDoubleClick(row); });
+}
+
+void CHaikuListView::OnInitialUpdate() {
+    CWaitCursor wait;
+    CView::OnInitialUpdate();
+    m_nCount = m_table.GetCount();
+    if (CDocument* document = GetDocument()) m_szTitle = document->GetTitle();
+    m_nMode = 0;
+    m_reader.LoadAll("tavelo.txt", m_nMode, kRowWidth, m_table, m_nCount);
+    BuildColumnsAndRows();
+}
+
+void CHaikuListView::OnActivateView(bool activate) {
+    theSearchBar.EnableSearchBox(activate);
+    CView::OnActivateView(activate);
+}
+
+void CHaikuListView::BuildColumnsAndRows() {
+    for (int c = 0; c < listcells::kHaikuColumns; ++c) {
+        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
+                             ListColumnWidth(*m_list, kColumns[c].width), Qt::AlignLeft);
+    }
+
+    std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));
+    for (int r = 0; r < m_nCount; ++r) {
+        const int index = RecordOfRow(r);
+        const HaikuRecord record = m_table.GetHaiku(index);
+        std::vector<QString>& cells = rows[static_cast<std::size_t>(r)];
+        cells.reserve(listcells::kHaikuColumns);
+        for (int c = 0; c < listcells::kHaikuColumns; ++c) {
+            cells.push_back(ToQString(listcells::HaikuCell(record, index, c, m_calendar, m_eto)));
+        }
+    }
+    m_list->SetRows(std::move(rows));
+
+    // The caption keeps the title the opening command gave.
+    if (CDocument* document = GetDocument()) {
+        document->SetPathName(m_szTitle, false);
+        document->UpdateAllViews(nullptr, 0);
+    }
+}
+
+void CHaikuListView::SortByColumn(int column) {
+    if (column < 0 || column >= listcells::kHaikuColumns) return;
+    CWaitCursor wait;
+    std::vector<int> order(m_order.begin(), m_order.begin() + m_nCount);
+    std::vector<std::string> keys;
+    keys.reserve(order.size());
+    for (int index : order) keys.push_back(sortkeys::HaikuKey(m_table.GetHaiku(index), index, column));
+    sortkeys::SortOrder(order, std::move(keys));
+    std::copy(order.begin(), order.end(), m_order.begin());
+
+    m_list->DeleteAllItems();
+    while (m_list->DeleteColumn(0)) {
+    }
+    BuildColumnsAndRows();
+}
+
+void CHaikuListView::OnSearch() {
+    const std::string text = theSearchBar.TakeSearchText();
+    const int found = listcells::FindPhraseRow(m_table, m_order, m_nCount, text);
+    if (found < 0) {
+        m_notice.MessageBox(listcells::SearchNotFoundMessage(text));
+        return;
+    }
+    const int rowHeight = m_list->GetItemRect(0).height();
+    const int top = m_list->GetTopIndex();
+    m_list->Scroll((found - top) * rowHeight);
+}
+
+void CHaikuListView::OnDoubleClick(int row) {
+    if (row < 0 || row >= m_nCount) {
+        m_notice.Beep();
+        return;
+    }
+    CHaikuCardDlg dialog;
+    dialog.SetDisplayMode(m_nMode);
+    dialog.SetHaikuIndex(RecordOfRow(row));
+    dialog.DoModal();
+}
