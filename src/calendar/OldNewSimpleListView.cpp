@@ -39,9 +39,9 @@ void COldNewSimpleListView::BuildTable() {
     static const char16_t* const kTitles[kColumnCount] = {u"月", u"日", u"干支", u"西暦",
                                                           u"月", u"日", u"曜日"};
     static const int kWidths[kColumnCount] = {4, 4, 6, 6, 4, 4, 6};
-    int w = m_list->AverageCharWidth();
     for (int c = 0; c < kColumnCount; ++c) {
-        m_list->InsertColumn(c, QString::fromUtf16(kTitles[c]), kWidths[c] * w, Qt::AlignHCenter);
+        m_list->InsertColumn(c, QString::fromUtf16(kTitles[c]), m_list->ColumnWidth(kWidths[c]),
+                             Qt::AlignHCenter);
     }
 
     std::vector<OldNewRow> rows;

@@ -8,7 +8,6 @@
 #include "app/SearchBar.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/ListCells.h"
-#include "haiku/ListColumnWidth.h"
 #include "haiku/ListSortKeys.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
@@ -66,7 +65,7 @@ void CHaikuListView::OnActivateView(bool activate) {
 void CHaikuListView::BuildColumnsAndRows() {
     for (int c = 0; c < listcells::kHaikuColumns; ++c) {
         m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
-                             ListColumnWidth(*m_list, kColumns[c].width), Qt::AlignLeft);
+                             m_list->ColumnWidth(kColumns[c].width), Qt::AlignLeft);
     }
 
     std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));

@@ -6,7 +6,6 @@
 
 #include "app/ProfileStore.h"
 #include "haiku/ListCells.h"
-#include "haiku/ListColumnWidth.h"
 #include "haiku/ListSortKeys.h"
 #include "platform/Cp932.h"
 #include "platform/Document.h"
@@ -54,7 +53,7 @@ void CKigoListView::OnInitialUpdate() {
 void CKigoListView::BuildColumnsAndRows() {
     for (int c = 0; c < listcells::kKigoColumns; ++c) {
         m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
-                             ListColumnWidth(*m_list, kColumns[c].width), Qt::AlignLeft);
+                             m_list->ColumnWidth(kColumns[c].width), Qt::AlignLeft);
     }
     std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));
     for (int r = 0; r < m_nCount; ++r) {

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 // The rows and columns behind a CListCtrl: plain strings, nothing else.
 class CListModel : public QAbstractTableModel {
@@ -107,6 +109,13 @@ CListCtrl::~CListCtrl() = default;
 
 int CListCtrl::AverageCharWidth() const {
     return QFontMetrics(font()).averageCharWidth();
+}
+
+int CListCtrl::ColumnWidth(int chars) const {
+    const int digit = QFontMetrics(font()).horizontalAdvance(QLatin1Char('0'));
+    const int w = std::max(AverageCharWidth(), digit);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return chars * w + 2 * margin;
 }
 
 void CListCtrl::InsertColumn(int column, const QString& title, int width,

@@ -2,7 +2,7 @@
 // list views. Cells hold QStrings; the views convert their cp932 texts at the edge.
 //
 //   m_list = new CListCtrl(this);
-//   m_list->InsertColumn(0, u"No"_s, 4 * m_list->AverageCharWidth(), Qt::AlignLeft);
+//   m_list->InsertColumn(0, u"No"_s, m_list->ColumnWidth(4), Qt::AlignLeft);
 //   int row = m_list->InsertItem(m_list->GetItemCount(), u"   1"_s);
 //   m_list->SetItemText(row, 1, text);
 //   connect(m_list, &CListCtrl::ColumnClicked, this, &MyView::SortByColumn);
@@ -24,6 +24,10 @@ public:
 
     // Average character width of the list's font, the unit of column widths.
     int AverageCharWidth() const;
+    // Width of a column chars characters wide: the average character, but never
+    // narrower than a digit, so a four-digit number fills a four-character column;
+    // the cell's own text margins come on top.
+    int ColumnWidth(int chars) const;
 
     void InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment);
     bool DeleteColumn(int column);

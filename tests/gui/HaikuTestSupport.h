@@ -9,15 +9,11 @@
 #include <random>
 #include <string>
 
+#include "ReaderTestSupport.h"  // Cp and Shown
 #include "app/ProfileStore.h"
 #include "platform/Cp932.h"
 #include "platform/MDIFrameWnd.h"
 #include "platform/WinApp.h"
-
-inline std::string Cp(const char* utf8) { return cp932::FromUtf8Lossy(utf8); }
-inline QString Shown(const std::string& cp932Text) {
-    return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text));
-}
 
 class TestApp : public CWinApp {
 public:

@@ -30,8 +30,11 @@ inline void Click(QWidget* widget, QPoint point) {
     SendMouse(widget, QEvent::MouseButtonRelease, point, Qt::LeftButton);
 }
 
-// Keeps a picture of a window beside the build, so a reader can see it.
-inline void KeepPicture(QWidget* widget, const QString& name) {
-    QDir().mkpath(QStringLiteral(QUILLARY_BINARY_DIR "/pictures"));
-    widget->grab().save(QStringLiteral(QUILLARY_BINARY_DIR "/pictures/") + name + QStringLiteral(".png"));
+// Keeps a picture of a window (in $QUILLARY_PICTURES, or <build>/pictures), so a
+// reader can see what the user sees.
+inline bool KeepPicture(QWidget* widget, const QString& name) {
+    QString folder = qEnvironmentVariable("QUILLARY_PICTURES");
+    if (folder.isEmpty()) folder = QStringLiteral(QUILLARY_BINARY_DIR "/pictures");
+    QDir().mkpath(folder);
+    return widget->grab().save(folder + QStringLiteral("/") + name + QStringLiteral(".png"));
 }

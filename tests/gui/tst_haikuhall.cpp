@@ -19,7 +19,6 @@
 #include "haiku/HaikuTable.h"
 #include "haiku/KigoListView.h"
 #include "haiku/ListCells.h"
-#include "haiku/ListColumnWidth.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
@@ -94,10 +93,10 @@ private slots:
         const int last = kBuiltinHaikuCount - 1;
         QCOMPARE(list->GetItemText(last, 0), Shown(listcells::NumberCell(last)));
         // Widths count characters: the year line is twenty wide and fits.
-        QCOMPARE(list->header()->sectionSize(6), ListColumnWidth(*list, 20));
+        QCOMPARE(list->header()->sectionSize(6), list->ColumnWidth(20));
         QVERIFY(list->fontMetrics().horizontalAdvance(list->GetItemText(0, 6)) <=
-                ListColumnWidth(*list, 20));
-        QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= ListColumnWidth(*list, 4));
+                list->ColumnWidth(20));
+        QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= list->ColumnWidth(4));
         QCOMPARE(view->GetDocument()->GetTitle(), u"登録全句"_s);
         QVERIFY(notices.messages.empty());
     }
