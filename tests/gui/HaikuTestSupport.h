@@ -5,10 +5,9 @@
 
 #include <QString>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
+#include "../unit/TempDir.h"
 #include "ReaderTestSupport.h"  // Cp and Shown
 #include "app/ProfileStore.h"
 #include "platform/Cp932.h"
@@ -24,29 +23,21 @@ public:
 class TempMuseum {
 public:
     TempMuseum() {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("quillary-hall-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(m_path / "TxtData");
-        theProfile.SetupProfile(m_path.string(), "quillary");
+        std::filesystem::create_directories(m_dir.File("TxtData"));
+        theProfile.SetupProfile(m_dir.Path(), "quillary");
     }
-    ~TempMuseum() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    TempMuseum(const TempMuseum&) = delete;
-    TempMuseum& operator=(const TempMuseum&) = delete;
 
     // Writes TxtData/name in cp932 from UTF-8 text.
     void WriteTxtData(const char* name, const char* utf8Text) const {
-        std::ofstream out(m_path / "TxtData" / name, std::ios::binary);
-        out << cp932::FromUtf8Lossy(utf8Text);
+        m_dir.Write(TxtData(name), cp932::FromUtf8Lossy(utf8Text));
     }
-    void RemoveTxtData(const char* name) const { std::filesystem::remove(m_path / "TxtData" / name); }
-    std::string Path() const { return m_path.string(); }
+    void RemoveTxtData(const char* name) const { std::filesystem::remove(m_dir.File(TxtData(name))); }
+    std::string Path() const { return m_dir.Path(); }
 
 private:
-    std::filesystem::path m_path;
+    static std::string TxtData(const char* name) { return std::string("TxtData/") + name; }
+
+    TempDir m_dir;
 };
 
 // Three commentary sections: the first haiku with every field, the next two with

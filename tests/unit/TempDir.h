@@ -1,10 +1,12 @@
 // A fresh temporary directory for one test, removed with everything in it afterwards.
+// Files are written byte for byte, so tests can make exactly the odd bytes they need.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 
 class TempDir {
 public:
@@ -24,14 +26,18 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     std::string Path() const { return m_path.string(); }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::string File(std::string_view name) const { return (m_path / name).string(); }
 
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(File(name), std::ios::binary);
-        out << bytes;
+    // Writes the file (making its folders) and returns its path.
+    std::string Write(std::string_view name, std::string_view bytes) const {
+        const std::filesystem::path file = m_path / name;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file.string();
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(File(name), std::ios::binary);
+    std::string Read(std::string_view name) const {
+        std::ifstream in(m_path / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 

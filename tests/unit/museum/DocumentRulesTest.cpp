@@ -9,7 +9,7 @@
 #include "LoaderRules.h"
 #include "MuseumFixture.h"
 #include "TopicScan.h"
-#include "reader/TempFolder.h"
+#include "TempDir.h"
 
 using namespace museum;
 
@@ -81,7 +81,7 @@ TEST(MuseumDocumentRules, RepeatedFirstKeysAndOverlongKeys) {
 }
 
 TEST(MuseumDocumentRules, IncludesAreReadFromTheSameFolder) {
-    TempFolder folder;
+    TempDir folder;
     folder.Write("part.txt", "[*]\nk1:b\nd:" + std::string(80, 'x') + "\n");
     Findings findings;
     ScannedDocument document = ScanDocumentText("[*]\nk1:a\nd:\nf:part.txt\nF:missing.txt\n",
@@ -95,7 +95,7 @@ TEST(MuseumDocumentRules, IncludesAreReadFromTheSameFolder) {
 }
 
 TEST(MuseumDocumentRules, TheLoaderReadsTheDocumentWithoutNotices) {
-    TempFolder folder;
+    TempDir folder;
     folder.Write("doc.txt", kSound);
     Findings findings;
     CheckWithLoader(folder.Path(), "doc.txt", "目次", findings);
@@ -119,7 +119,7 @@ TEST(MuseumTipsRules, SoundTipsPass) {
     CheckTips(tips, "onepoint.txt", findings);
     EXPECT_TRUE(findings.Empty()) << Shown(findings);
 
-    TempFolder folder;
+    TempDir folder;
     std::string path = folder.Write("onepoint.txt", tips);
     Findings loaded;
     CheckTipsWithLoader(path, loaded);
@@ -141,7 +141,7 @@ TEST(MuseumTipsRules, NumberingTitleBodyAndFalseHeaders) {
     EXPECT_EQ(findings.Count("tip-body"), 2u);
     EXPECT_EQ(findings.Count("tip-format"), 2u);
 
-    TempFolder folder;
+    TempDir folder;
     std::string path = folder.Write("onepoint.txt", tips);
     Findings loaded;
     CheckTipsWithLoader(path, loaded);

@@ -10,7 +10,7 @@
 #include "MuseumFixture.h"
 #include "TextFile.h"
 #include "haiku/BuiltinHaiku.h"
-#include "reader/TempFolder.h"
+#include "TempDir.h"
 
 using namespace museum;
 
@@ -28,14 +28,14 @@ const std::string kBuiltTxtData = std::string(QUILLARY_BINARY_DIR) + "/museum/Tx
 const std::string kDataDir = std::string(QUILLARY_SOURCE_DIR) + "/data";
 
 // Replaces the first occurrence of from in the copy's file; false when absent.
-bool Break(const TempFolder& copy, const std::string& file, const std::string& from,
+bool Break(const TempDir& copy, const std::string& file, const std::string& from,
            const std::string& to) {
-    auto text = ReadWholeFile(copy.PathOf(file));
+    auto text = ReadWholeFile(copy.File(file));
     if (!text) return false;
     std::size_t at = text->find(from);
     if (at == std::string::npos) return false;
     text->replace(at, from.size(), to);
-    return WriteWholeFile(copy.PathOf(file), *text);
+    return WriteWholeFile(copy.File(file), *text);
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ TEST(MuseumCheck, ABrokenCopyOfTheBuiltMuseumFails) {
     ASSERT_TRUE(std::filesystem::exists(kBuiltTxtData + "/tavelo.txt"));
     auto table = BuiltinTable();
     ASSERT_FALSE(table.empty());
-    TempFolder copy;
+    TempDir copy;
     std::filesystem::copy(kBuiltTxtData, copy.Path(), std::filesystem::copy_options::recursive);
 
     Findings before;
@@ -68,8 +68,8 @@ TEST(MuseumCheck, ABrokenCopyOfTheBuiltMuseumFails) {
     ASSERT_TRUE(Break(copy, "tavelo.txt", "\n[*]\n", "\n[*]\nstray\n"));
     ASSERT_TRUE(Break(copy, "500.txt", ListingKey(first.phrases) + "\n", ""));
     ASSERT_TRUE(Break(copy, "kigo.txt", "\nk3:", "\nk3:x"));
-    std::string contents = *ReadWholeFile(copy.PathOf("Topics.txt"));
-    ASSERT_TRUE(WriteWholeFile(copy.PathOf("Topics.txt"), contents + std::string(77, 'x') + "\n"));
+    std::string contents = *ReadWholeFile(copy.File("Topics.txt"));
+    ASSERT_TRUE(WriteWholeFile(copy.File("Topics.txt"), contents + std::string(77, 'x') + "\n"));
 
     Findings after;
     CheckMuseum(copy.Path(), kDataDir, table, CollectionLimits{}, after);

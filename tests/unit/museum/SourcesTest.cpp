@@ -4,7 +4,7 @@
 #include "MuseumFixture.h"
 #include "TextFile.h"
 #include "Tsv.h"
-#include "reader/TempFolder.h"
+#include "TempDir.h"
 
 using namespace museum;
 
@@ -27,7 +27,7 @@ TEST(MuseumSources, TheFirstRowOfASeasonWordWins) {
 }
 
 TEST(MuseumSources, MalformedRowsAreNamedByFileAndLine) {
-    TempFolder folder;
+    TempDir folder;
     folder.Write("haiku/x.tsv", "# comment\n"
                                 "1894\ta\tb\n"                                  // too few fields
                                 "18x4\ta\tb\tc\td\te\tf\tg\th\ti\t\n"           // year not a number

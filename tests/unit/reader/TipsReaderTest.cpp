@@ -5,7 +5,7 @@
 #include <string>
 
 #include "RecordingNoticeSink.h"
-#include "TempFolder.h"
+#include "TempDir.h"
 #include "reader/TipsReader.h"
 
 namespace {
@@ -24,7 +24,7 @@ protected:
     int Load(int requested) { return m_reader.LoadTip(m_path, requested); }
 
     RecordingNoticeSink m_notices;
-    TempFolder m_folder;
+    TempDir m_folder;
     std::string m_path;
     CTipsReader m_reader;
 };
@@ -50,7 +50,7 @@ TEST_F(TipsReaderTest, WrapsAroundAtBothEnds) {
 }
 
 TEST_F(TipsReaderTest, MissingFileShowsTheNotice) {
-    std::string path = m_folder.PathOf("gone.txt");
+    std::string path = m_folder.File("gone.txt");
     EXPECT_EQ(m_reader.LoadTip(path, 1), -1);
     ASSERT_EQ(m_notices.messages.size(), 1u);
     EXPECT_EQ(m_notices.messages[0], path + "\nファイル を読み出し出来ません.");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "RecordingNoticeSink.h"
-#include "TempFolder.h"
+#include "TempDir.h"
 #include "reader/TopicDocument.h"
 
 namespace {
@@ -29,14 +29,14 @@ protected:
     }
 
     RecordingNoticeSink m_notices;
-    TempFolder m_folder;
+    TempDir m_folder;
     CTopicDocument m_document;
 };
 
 using Lines = std::vector<std::string>;
 
 TEST_F(TopicDocumentTest, MissingFileShowsTheNoticeAndFails) {
-    std::string path = m_folder.PathOf("nothing.txt");
+    std::string path = m_folder.File("nothing.txt");
     EXPECT_EQ(m_document.Load(path), -1);
     ASSERT_EQ(m_notices.messages.size(), 1u);
     EXPECT_EQ(m_notices.messages[0], path + "\n" + kUnreadable);
@@ -151,12 +151,12 @@ TEST_F(TopicDocumentTest, MissingIncludeIsReportedAndLoadingGoesOn) {
     m_folder.Write("there.txt", "[*]\nk1:有\nd:有\n");
     ASSERT_EQ(Load("f:gone.txt\nf:there.txt\n"), 0);
     ASSERT_EQ(m_notices.messages.size(), 1u);
-    EXPECT_EQ(m_notices.messages[0], m_folder.PathOf("gone.txt") + "\n" + kUnreadable);
+    EXPECT_EQ(m_notices.messages[0], m_folder.File("gone.txt") + "\n" + kUnreadable);
     EXPECT_EQ(m_document.GetTopicCount(), 1);
 }
 
 TEST_F(TopicDocumentTest, IncludesLeavingTheFolderAreRefused) {
-    TempFolder outside;
+    TempDir outside;
     std::string secret = outside.Write("secret.txt", "[*]\nk1:秘密\nd:秘密\n");
     std::string relative = "../" + std::filesystem::path(outside.Path()).filename().string() + "/secret.txt";
     std::string longName(128, 'a');
