@@ -8,7 +8,7 @@
 #include "platform/Cp932.h"
 #include "platform/NoticeWnd.h"
 
-class RecordingNoticeSink final : public NoticeSink {
+class RecordingNoticeSink : public NoticeSink {
 public:
     RecordingNoticeSink() : m_previous(SetNoticeSink(this)) {}
     ~RecordingNoticeSink() override { SetNoticeSink(m_previous); }
