@@ -1,5 +1,7 @@
 #include "EraTable.h"
 
+#include "TsvRows.h"
+
 #include <sstream>
 #include <stdexcept>
 
@@ -8,19 +10,7 @@ namespace lunisolar {
 std::vector<EraRun> ReadEraRuns(std::istream& in)
 {
     std::vector<EraRun> runs;
-    std::string line;
-    int lineNumber = 0;
-    bool headerSeen = false;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line.front() == '#')
-            continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            continue;
-        }
+    ForEachTsvRow(in, [&](int lineNumber, const std::string& line) {
         std::istringstream fields(line);
         EraRun run;
         std::string first, eraYear;
@@ -39,7 +29,7 @@ std::vector<EraRun> ReadEraRuns(std::istream& in)
         if (!runs.empty() && run.firstYear <= runs.back().firstYear)
             throw std::runtime_error("era table line " + std::to_string(lineNumber) + ": years out of order");
         runs.push_back(run);
-    }
+    });
     return runs;
 }
 

@@ -1,6 +1,7 @@
 #include "Overrides.h"
 
 #include "DayMath.h"
+#include "TsvRows.h"
 
 #include <algorithm>
 #include <sstream>
@@ -52,19 +53,7 @@ std::string MonthLabel(int number, bool leap)
 std::vector<MonthOverride> ReadOverrides(std::istream& in)
 {
     std::vector<MonthOverride> overrides;
-    std::string line;
-    int lineNumber = 0;
-    bool headerSeen = false;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line.front() == '#')
-            continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            continue;
-        }
+    ForEachTsvRow(in, [&](int lineNumber, const std::string& line) {
         const std::vector<std::string> fields = SplitTabs(line);
         const std::string where = "override line " + std::to_string(lineNumber) + ": ";
         if (fields.size() != 6)
@@ -84,7 +73,7 @@ std::vector<MonthOverride> ReadOverrides(std::istream& in)
         if (entry.source.empty() || entry.fact.empty())
             throw std::runtime_error(where + "an override needs its source and the fact");
         overrides.push_back(entry);
-    }
+    });
     return overrides;
 }
 
