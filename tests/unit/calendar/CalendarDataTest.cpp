@@ -6,7 +6,7 @@
 #include <string>
 
 TEST(CalendarData, EraRunsAreInOrderAndEachNameIsOneRun) {
-    EXPECT_EQ(kEraRunCount, 238);
+    EXPECT_EQ(kEraRunCount, 239);
     std::set<std::string> names;
     for (int i = 0; i < kEraRunCount; ++i) {
         if (i > 0) {
@@ -16,7 +16,7 @@ TEST(CalendarData, EraRunsAreInOrderAndEachNameIsOneRun) {
         EXPECT_LE(std::string(kEraRuns[i].name).size(), 11u);
     }
     EXPECT_EQ(kEraRuns[0].firstYear, 593);
-    EXPECT_STREQ(kEraRuns[kEraRunCount - 1].name, "平成");
+    EXPECT_STREQ(kEraRuns[kEraRunCount - 1].name, "令和");
 }
 
 TEST(CalendarData, LunisolarRowsCoverEveryYearOnceAndAgreeWithTheEraRuns) {
@@ -34,9 +34,15 @@ TEST(CalendarData, LunisolarRowsCoverEveryYearOnceAndAgreeWithTheEraRuns) {
     }
 }
 
+// The run holding a year, across run edges, and the historical spellings of the nine eras
+// whose names the era list once carried misprinted.
 TEST(CalendarData, FindEraRunPicksTheRunHoldingTheYear) {
-    EXPECT_STREQ(FindEraRun(593).name, "推古");
-    EXPECT_STREQ(FindEraRun(628).name, "推古");
-    EXPECT_STREQ(FindEraRun(629).name, "舒明");
-    EXPECT_STREQ(FindEraRun(2051).name, "平成");
+    struct Case { int year; const char* name; };
+    const Case cases[] = {
+        {593, "推古"},   {628, "推古"},   {629, "舒明"},   {854, "斉衡"},   {1229, "寛喜"},
+        {1429, "永享"},  {1452, "享徳"},  {1487, "長享"},  {1528, "享禄"},  {1716, "享保"},
+        {1744, "延享"},  {1801, "享和"},  {2018, "平成"},  {2019, "令和"},  {2051, "令和"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(FindEraRun(c.year).name, c.name) << c.year;
 }

@@ -61,6 +61,14 @@ TEST_F(OldCalendarTest, DaySigns) {
     EXPECT_EQ(calendar.GetDayEto(593, 1, 1), 38);
     EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1874, 1, 1)), "乙巳");
     EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1959, 1, 1)), "辛酉");
+    // Months whose first day the records fix a day after the computed new moon:
+    // 延暦13年5月 (日本暦日原典 note 130-1-1) and 文政8年8月 (that year's issued almanac).
+    EXPECT_EQ(calendar.ToNewDate(794, 5, 1), (NewDate{794, 6, 7}));
+    EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(794, 5, 1)), "癸酉");
+    EXPECT_EQ(calendar.GetMonthDays(794, 4), 30);
+    EXPECT_EQ(calendar.ToNewDate(1825, 8, 1), (NewDate{1825, 9, 13}));
+    EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1825, 8, 1)), "丙辰");
+    EXPECT_EQ(calendar.GetMonthDays(1825, 7), 30);
     // Find the old date that converts to 1949-10-01 and check it is 甲子.
     bool found = false;
     for (int p = 1; p <= calendar.GetMonthCount(1949) && !found; ++p) {
@@ -130,7 +138,8 @@ TEST_F(OldCalendarTest, EraNamesAndYears) {
         {593, "推古", 1},  {1392, "元中", 9},  {1393, "明徳", 4},  {1394, "応永", 1},
         {1868, "明治", 1}, {1874, "明治", 7},  {1911, "明治", 44}, {1912, "大正", 1},
         {1920, "大正", 9}, {1925, "大正", 14}, {1926, "昭和", 1},  {1959, "昭和", 34},
-        {1989, "平成", 1}, {2047, "平成", 59}, {2051, "平成", 63}, {749, "天平勝宝", 1},
+        {1989, "平成", 1}, {2018, "平成", 30}, {2019, "令和", 1},  {2051, "令和", 33},
+        {749, "天平勝宝", 1},
     };
     for (const Era& era : eras) {
         EXPECT_STREQ(calendar.GetEraName(era.year), era.name) << era.year;

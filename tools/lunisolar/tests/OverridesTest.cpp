@@ -145,7 +145,7 @@ TEST(OverridesTest, CommittedOverridesEachChangeOneMonthAndCiteTheirSource)
 
     std::set<std::int64_t> identified;
     const std::string notePrefix = "日本暦日原典 note ";
-    const std::set<int> publicationYears = {1773, 1775, 1786, 1802, 1806, 1819, 1824};
+    const std::set<int> publicationYears = {1773, 1775, 1786, 1802, 1806, 1819, 1824, 1825};
     for (const MonthOverride& entry : overrides) {
         EXPECT_TRUE(identified.insert(entry.computedStart).second) << "line " << entry.line << " repeats a month";
         if (entry.source.rfind(notePrefix, 0) != 0) {

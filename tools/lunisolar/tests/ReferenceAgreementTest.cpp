@@ -108,13 +108,13 @@ TEST(ReferenceAgreementTest, AgreementPerCalendarSystem)
     const std::map<std::string, Agreement> adopted = Measure(testing::AdoptedYearRows(), reference);
     Report("adopted table against the reference:", adopted);
 
-    // The one known disagreement: 文政8年8月, whose modern new moon falls 24 s before Kyoto
-    // mean midnight while the issued 寛政暦 almanac began the month a day later; no record
-    // beyond the reference table itself documents it, so it has no override.
+    // The one known disagreement: 延暦13年5月, whose first day 日本暦日原典 moves a day later
+    // to the records (note 130-1-1) while the reference table keeps the computed day.
+    // 文政8年8月 agrees: its override follows the issued almanac of that year.
     std::vector<int> differing;
     for (const auto& [name, agreement] : adopted)
         differing.insert(differing.end(), agreement.differingYears.begin(), agreement.differingYears.end());
-    EXPECT_EQ(differing, std::vector<int>{1825});
+    EXPECT_EQ(differing, std::vector<int>{794});
 }
 
 } // namespace

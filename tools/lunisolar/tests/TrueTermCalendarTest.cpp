@@ -119,7 +119,9 @@ TEST(TrueTermCalendarTest, FragileMonthsOfTheEdoCalendars)
         {1857, 5, 23, 1857, 5, false}, // 天保暦: about 5 min from Kyoto apparent midnight
         {1860, 10, 14, 1860, 9, false},
         {1866, 5, 15, 1866, 4, false},
-        {1825, 9, 12, 1825, 8, false}, // 寛政暦: the ephemeris puts it 24 s before Kyoto mean midnight
+        // 寛政暦: the ephemeris puts the new moon 24 s before Kyoto mean midnight; the issued
+        // almanac began the month the next day, and the override follows it.
+        {1825, 9, 13, 1825, 8, false},
     };
     for (const Expected& e : cases)
         ExpectMonthStarts(e);

@@ -112,8 +112,12 @@ TEST(YearTableTest, ErasOfTheTable)
     EXPECT_EQ(RowOf(1393).eraYear, 4);
     EXPECT_EQ(RowOf(1874).eraName, "明治");
     EXPECT_EQ(RowOf(1874).eraYear, 7);
-    EXPECT_EQ(RowOf(2051).eraName, "平成");
-    EXPECT_EQ(RowOf(2051).eraYear, 63);
+    EXPECT_EQ(RowOf(2018).eraName, "平成");
+    EXPECT_EQ(RowOf(2018).eraYear, 30);
+    EXPECT_EQ(RowOf(2019).eraName, "令和");
+    EXPECT_EQ(RowOf(2019).eraYear, 1);
+    EXPECT_EQ(RowOf(2051).eraName, "令和");
+    EXPECT_EQ(RowOf(2051).eraYear, 33);
 }
 
 TEST(YearTableTest, TextFormat)
