@@ -7,21 +7,13 @@
 
 #include "Kana.h"
 #include "Museum.h"
+#include "TextFile.h"
 #include "platform/Cp932.h"
 
 namespace museum {
 namespace {
 
 std::string Number(std::size_t value) { return std::to_string(value); }
-
-// True when needle occurs in text starting on a character boundary.
-bool ContainsText(std::string_view text, std::string_view needle) {
-    if (needle.empty()) return false;
-    for (std::size_t pos = text.find(needle); pos != std::string_view::npos;
-         pos = text.find(needle, pos + 1))
-        if (cp932::IsCharStart(text, pos)) return true;
-    return false;
-}
 
 void CheckWidth(const std::string& value, std::size_t width, const char* field,
                 const std::string& where, Findings& findings) {

@@ -75,6 +75,45 @@ inline constexpr std::size_t kInterpretationWidth = 2048;
 // Byte limits of the three phrases.
 inline constexpr std::array<std::size_t, 3> kPhraseLimits{14, 18, 12};
 
+// A death the haiku remember: the names that stand for the person in a haiku
+// (an empty second name: none), and the year and season of the death.
+struct Death {
+    std::array<std::string_view, 2> names;
+    int year;
+    std::string_view season;
+};
+
+inline constexpr std::array<Death, 7> kDeaths{{
+    {{"志津", "妻"}, 1930, "春"},
+    {{"鶴汀", ""}, 1928, "春"},
+    {{"蘆水", "師"}, 1909, "春"},
+    {{"杜川", ""}, 1937, "秋"},
+    {{"柿園", ""}, 1941, "夏"},
+    {{"父", ""}, 1897, "春"},
+    {{"母", ""}, 1919, "秋"},
+}};
+
+// A journey: its year, the seasons it lasted, its notebook, the stops of its route
+// as prefaces name them, and the preface words of its return.
+struct Journey {
+    int year;
+    std::array<std::string_view, 2> seasons;
+    std::string_view notebook;
+    std::array<std::string_view, 14> stops;
+    std::string_view returnWord;
+};
+
+inline constexpr std::array<Journey, 2> kJourneys{{
+    {1912, {"春", "夏"}, "「みちのく句帖」",
+     {"奥羽", "白河", "福島", "松島", "塩竈", "平泉", "立石寺", "最上", "本合海", "出羽",
+      "羽黒", "月山", "象潟", "酒田"},
+     "奥羽より帰る"},
+    {1935, {"春", "春"}, "「西遊句帖」",
+     {"九州", "下関", "門司", "関門", "太宰府", "博多", "長崎", "雲仙", "阿蘇", "熊本",
+      "鹿児島", "桜島", "別府", "筑後"},
+     "旅より帰る"},
+}};
+
 const SourceWork* FindSource(std::string_view name);
 
 }  // namespace museum

@@ -7,6 +7,7 @@
 #include "CollectionDocumentRules.h"
 #include "CommentaryFile.h"
 #include "DocumentRules.h"
+#include "FactRules.h"
 #include "LoaderRules.h"
 #include "Museum.h"
 #include "TextFile.h"
@@ -62,6 +63,9 @@ void CheckMuseum(const std::string& txtData, const std::string& dataDir,
     std::vector<CommentarySection> sections = ReadCommentary(txtData, findings);
     CheckCommentary(sections, table, sources.haiku, limits, "tavelo.txt", findings);
     CheckCollectionRange(sections, table, sources.haiku, limits, "tavelo.txt", findings);
+    CheckMemorials(sources.haiku, findings);
+    CheckJourneys(sources.haiku, findings);
+    CheckGonePlaces(sources.haiku, findings);
     if (figures) *figures = FiguresOf(sections);
 #if QUILLARY_MUSEUM_COMMENTARY_READER
     CheckWithCommentaryReader(txtData + "/..", sources.haiku, findings);

@@ -18,6 +18,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
+    if (needle.empty()) return std::string_view::npos;
+    for (std::size_t pos = text.find(needle, from); pos != std::string_view::npos;
+         pos = text.find(needle, pos + 1))
+        if (cp932::IsCharStart(text, pos)) return pos;
+    return std::string_view::npos;
+}
+
 bool WriteWholeFile(const std::string& path, std::string_view text) {
     std::error_code error;
     std::filesystem::path target(path);

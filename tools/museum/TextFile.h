@@ -18,6 +18,13 @@ bool WriteWholeFile(const std::string& path, std::string_view text);
 // line end counts; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The first place at or after from where needle stands in cp932 text starting on a
+// character boundary (never on the trail byte of a pair), or npos.
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
+inline bool ContainsText(std::string_view text, std::string_view needle) {
+    return FindText(text, needle) != std::string_view::npos;
+}
+
 // One line of a UTF-8 source in cp932. A character cp932 cannot carry (or bytes
 // that are not UTF-8) is a finding naming the file, line, column and character;
 // the line is then returned with '?' for it, so the run can go on and find more.
