@@ -1,10 +1,15 @@
 // Helpers for the haiku hall's window tests: a temporary museum (working directory
-// with TxtData files written in cp932 from UTF-8 text), the profile pointed at it,
-// and an application object whose main window is a plain MDI frame.
+// with TxtData files written in cp932 from UTF-8 text), the built museum seen from a
+// working directory of the test's own, user input where it arrives, and an
+// application object whose main window is a plain MDI frame.
 #pragma once
 
+#include <QApplication>
 #include <QString>
+#include <QWheelEvent>
+#include <QtTest>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "../unit/TempDir.h"
@@ -40,7 +45,54 @@ private:
     TempDir m_dir;
 };
 
-// Three commentary sections: the first haiku with every field, the next two with
+// The built museum's TxtData, read through a working directory of the test's own:
+// whatever the windows write (the INI) stays out of the museum the program runs from.
+class BuiltMuseum {
+public:
+    static constexpr const char* kFolder = QUILLARY_BINARY_DIR "/museum";
+
+    BuiltMuseum() : m_before(Snapshot()) {
+        std::filesystem::create_directory_symlink(std::string(kFolder) + "/TxtData", m_dir.File("TxtData"));
+        theProfile.SetupProfile(m_dir.Path(), "pictures");
+    }
+    // True while no file of the museum folder was made, removed or written.
+    bool Untouched() const { return Snapshot() == m_before; }
+
+private:
+    using Listing = std::map<std::string, std::filesystem::file_time_type>;
+    static Listing Snapshot() {
+        Listing files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(kFolder))
+            files[entry.path().string()] = entry.last_write_time();
+        return files;
+    }
+
+    Listing m_before;
+    TempDir m_dir;
+};
+
+// A key press where the user's keys arrive: the focused widget of the active window.
+inline bool PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !focus->isActiveWindow()) return false;
+    QTest::keyClick(focus, key, modifiers);
+    return true;
+}
+
+// One wheel notch per step (negative: towards the end) at a point of widget,
+// delivered to the widget under that point.
+inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
+    QWidget* window = widget->window();
+    QWidget* under = window->childAt(widget->mapTo(window, point));
+    if (!under) under = window;
+    const QPoint local = under->mapFrom(widget, point);
+    QWheelEvent event(QPointF(local), QPointF(under->mapToGlobal(local)), QPoint(),
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &event);
+}
+
+// Three commentary sections: the first haiku with every field (its interpretation
+// has a character across the end of its first 44-byte row), the next two with
 // readings that sort before it, so a sort by the first phrase reorders the rows.
 inline const char* kTestCommentary =
     "// test commentary\n"
@@ -50,8 +102,8 @@ inline const char* kTestCommentary =
     "3:春\n"
     "4:雪解け\n"
     "5:「五百句」\n"
-    "6:山の雪が解けはじめ、\n"
-    "千曲川の瀬の音が大きくなる。\n"
+    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n"
+    "耳で春を知る。\n"
     "[*]\n"
     "2:ぬぬぬぬ かきく けこ\n"
     "3:春\n"
