@@ -1,8 +1,7 @@
 // The haiku hall on the built museum: the real collection and its commentary file
 // belong together, and pictures of the three windows are kept (in $QUILLARY_PICTURES,
-// or <build>/pictures) so a reader can see what the user sees.
-#include <QDir>
-#include <QMdiArea>
+// or <build>/pictures) so a reader can see what the user sees. Nothing is written
+// into the museum folder the program runs from.
 #include <QtTest>
 #include <memory>
 
@@ -20,18 +19,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-}  // namespace
-
 class TestHaikuMuseum : public QObject {
     Q_OBJECT
 
 private:
     template <typename View>
-    View* Open(CMultiDocTemplate& docTemplate, const QString& title) {
-        CDocument* document = docTemplate.OpenDocumentFile(title, true);
-        if (!document) return nullptr;
+    View* Open(int id, const QString& title) {
+        m_template = std::make_unique<CMultiDocTemplate>(
+            id, u"『Tavelo』博物館"_s, [] { return new CDocument; },
+            [] { return new CMDIChildWnd; }, [] { return new View; });
+        CDocument* document = m_template->OpenDocumentFile(title, true);
         auto* view = static_cast<View*>(document->GetFirstView());
         view->GetParentFrame()->showMaximized();
         return view;
@@ -39,20 +36,24 @@ private:
 
 private slots:
     void initTestCase() {
-        theProfile.SetupProfile(QUILLARY_BINARY_DIR "/museum", "pictures");
+        m_museum = std::make_unique<BuiltMuseum>();
         m_frame = new CMDIFrameWnd;
         m_app.SetMainWnd(m_frame);
         m_frame->resize(900, 560);
         m_frame->show();
     }
-    void cleanupTestCase() { delete m_frame; }
+    void cleanup() {
+        if (m_template) m_template->CloseAllDocuments();
+        m_template.reset();
+    }
+    void cleanupTestCase() {
+        delete m_frame;
+        QVERIFY(m_museum->Untouched());
+    }
 
     void everyHaikuHasItsCommentary() {
         RecordingNoticeSink notices;
-        CMultiDocTemplate docTemplate(IDR_HAIKU_LIST, u"『Tavelo』博物館"_s,
-                                      [] { return new CDocument; }, [] { return new CMDIChildWnd; },
-                                      [] { return new CHaikuListView; });
-        auto* view = Open<CHaikuListView>(docTemplate, u"登録全句"_s);
+        auto* view = Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s);
         CListCtrl* list = view->GetListCtrl();
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         for (int r = 0; r < list->GetItemCount(); ++r) {
@@ -62,7 +63,6 @@ private slots:
         QVERIFY(view->RecordOfRow(0) != 0);
         QVERIFY(KeepPicture(m_frame, u"haiku-list-sorted-by-second-phrase"_s));
         QVERIFY(notices.messages.empty());
-        docTemplate.CloseAllDocuments();
     }
 
     void cardShowsTheLastHaikuWithItsReading() {
@@ -76,26 +76,26 @@ private slots:
         card.ShowHaiku();
         card.show();
         QVERIFY(KeepPicture(&card, u"haiku-card"_s));
+        card.close();  // stores the shown haiku, in the test's own INI
+        QCOMPARE(theProfile.GetHaikuNo(-1), 0);
         QVERIFY(notices.messages.empty());
     }
 
     void seasonWordListShowsKigoTxt() {
         RecordingNoticeSink notices;
-        CMultiDocTemplate docTemplate(IDR_KIGO_LIST, u"『Tavelo』博物館"_s,
-                                      [] { return new CDocument; }, [] { return new CMDIChildWnd; },
-                                      [] { return new CKigoListView; });
-        auto* view = Open<CKigoListView>(docTemplate, u"季語一覧"_s);
+        auto* view = Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s);
         QVERIFY(view->GetRowCount() > 2);
         QCOMPARE(view->GetListCtrl()->GetColumnCount(), 4);
         view->SortByColumn(2);
         QVERIFY(KeepPicture(m_frame, u"season-word-list-by-reading"_s));
         QVERIFY(notices.messages.empty());
-        docTemplate.CloseAllDocuments();
     }
 
 private:
     TestApp m_app;
+    std::unique_ptr<BuiltMuseum> m_museum;
     CMDIFrameWnd* m_frame = nullptr;
+    std::unique_ptr<CMultiDocTemplate> m_template;
 };
 
 QTEST_MAIN(TestHaikuMuseum)

@@ -1,9 +1,10 @@
 // The built museum as a visitor sees it: the calendar hall on 1876, the reader on
 // the chronology with a link previewed, and the tips dialog. Each window must open
 // on the real files without a notice; its picture is kept (in $QUILLARY_PICTURES,
-// or <build>/pictures) for the README.
+// or <build>/pictures) for the README. Nothing is written into the museum folder.
 #include <QDir>
 #include <QtTest>
+#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
@@ -21,17 +22,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const char kMuseum[] = QUILLARY_BINARY_DIR "/museum";
-
-}  // namespace
-
 class TestMuseumPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { theProfile.SetupProfile(kMuseum, "pictures"); }
+    void initTestCase() { m_museum = std::make_unique<BuiltMuseum>(); }
+    void cleanupTestCase() { QVERIFY(m_museum->Untouched()); }
 
     void calendarHallOn1876() {
         RecordingNoticeSink notices;
@@ -67,7 +63,7 @@ private slots:
     void readerOnTheChronologyWithALinkPreviewed() {
         RecordingNoticeSink notices;
         CReaderDialog dialog;
-        dialog.SetPath(std::string(kMuseum) + "/TxtData/life.txt");
+        dialog.SetPath(theProfile.TxtDataPath("life.txt"));
         dialog.SetTitle(Cp("Tavelo略年譜"));
         dialog.SetInitialKey(Cp("生涯のあらまし"));
         QVERIFY(dialog.Create());
@@ -96,6 +92,9 @@ private slots:
         QVERIFY(KeepPicture(&dialog, u"tips-dialog"_s));
         QVERIFY(notices.messages.empty());
     }
+
+private:
+    std::unique_ptr<BuiltMuseum> m_museum;
 };
 
 QTEST_MAIN(TestMuseumPictures)
