@@ -1,27 +1,71 @@
-// Helpers for the haiku hall's window tests: a temporary museum (working directory
+// Helpers for the list and card window tests: a temporary museum (working directory
 // with TxtData files written in cp932 from UTF-8 text), the built museum seen from a
-// working directory of the test's own, user input where it arrives, and an
-// application object whose main window is a plain MDI frame.
+// working directory of the test's own, a plain MDI main window that opens list
+// windows, and user input where it arrives.
 #pragma once
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QString>
 #include <QWheelEvent>
 #include <QtTest>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "../unit/TempDir.h"
 #include "ReaderTestSupport.h"  // Cp and Shown
 #include "app/ProfileStore.h"
 #include "platform/Cp932.h"
+#include "platform/DocTemplate.h"
+#include "platform/Document.h"
+#include "platform/ListCtrl.h"
+#include "platform/MDIChildWnd.h"
 #include "platform/MDIFrameWnd.h"
 #include "platform/WinApp.h"
 
 class TestApp : public CWinApp {
 public:
     void SetMainWnd(CMDIFrameWnd* frame) { m_pMainWnd = frame; }
+};
+
+// A shown MDI main window that opens list windows, one template per resource id;
+// it closes them all when it goes.
+class ListFrame {
+public:
+    explicit ListFrame(QSize size = {900, 600}) : m_frame(new CMDIFrameWnd) {
+        m_app.SetMainWnd(m_frame);
+        m_frame->resize(size);
+        m_frame->show();
+    }
+    ~ListFrame() {
+        for (auto& [id, docTemplate] : m_templates) docTemplate->CloseAllDocuments();
+        m_templates.clear();
+        delete m_frame;
+    }
+    CMDIFrameWnd* Frame() const { return m_frame; }
+
+    // A new list window of View titled title, its child frame resized (or maximized).
+    template <typename View>
+    View* Open(int id, const QString& title, QSize size = {}) {
+        std::unique_ptr<CMultiDocTemplate>& docTemplate = m_templates[id];
+        if (!docTemplate) {
+            docTemplate = std::make_unique<CMultiDocTemplate>(
+                id, QStringLiteral("『Tavelo』博物館"), [] { return new CDocument; },
+                [] { return new CMDIChildWnd; }, [] { return new View; });
+        }
+        CDocument* document = docTemplate->OpenDocumentFile(title, true);
+        if (!document) return nullptr;
+        auto* view = static_cast<View*>(document->GetFirstView());
+        size.isEmpty() ? view->GetParentFrame()->showMaximized() : view->GetParentFrame()->resize(size);
+        return view;
+    }
+
+private:
+    TestApp m_app;
+    CMDIFrameWnd* m_frame;
+    std::map<int, std::unique_ptr<CMultiDocTemplate>> m_templates;
 };
 
 // A working directory of its own for each test; the profile's INI lies in it too.
@@ -77,6 +121,22 @@ inline bool PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     if (!focus || !focus->isActiveWindow()) return false;
     QTest::keyClick(focus, key, modifiers);
     return true;
+}
+
+inline void ClickHeader(CListCtrl* list, int column) {
+    QHeaderView* header = list->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+}
+inline void ClickRow(CListCtrl* list, int row, bool twice = false) {
+    const QPoint point = list->GetItemRect(row).center();
+    twice ? QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point)
+          : QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+}
+inline QStringList ColumnTexts(CListCtrl* list, int column) {
+    QStringList cells;
+    for (int r = 0; r < list->GetItemCount(); ++r) cells << list->GetItemText(r, column);
+    return cells;
 }
 
 // One wheel notch per step (negative: towards the end) at a point of widget,

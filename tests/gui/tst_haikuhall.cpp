@@ -1,14 +1,17 @@
-// The haiku hall's list: the built-in collection in seven columns, sorting with its
-// header mark, the search through the search bar, the search box following the
-// active window, and the double-click and Enter that open the card.
+// The two lists of the haiku collection. The haiku list: the built-in collection in
+// seven columns, sorting with the header's mark, the search through the search bar,
+// the search box following the active window, the double-click and Enter that open
+// the card. The season-word list: kigo.txt in four columns, sorting, the double-click
+// that opens the reader on the row's word. Both with their file missing.
 #include <QComboBox>
-#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
@@ -19,32 +22,46 @@
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/ListCtrl.h"
-#include "platform/MDIChildWnd.h"
+#include "reader/ReaderDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Topic 0 is the index topic (no season); 初刷 has no reading.
+const char* kTestKigo =
+    "[*]\nk1:季語\nk2:きご\nl4:\n"
+    "[*]\nk1:雪解け\nk2:ゆきどけ\nk3:春\nd:雪が解けること。\n"
+    "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n"
+    "[*]\nk1:初刷\nk3:新年\nd:新年最初の印刷。\n"
+    "[*]\nk1:朝顔\nk2:あさがお\nk3:秋\nd:あさがお。\n";
+
+// What the card (its number) or the reader (key|caption) shows that the action
+// opens; the main window is active again afterwards.
+QString RunsModal(const std::function<void()>& action) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* card = qobject_cast<CHaikuCardDlg*>(modal)) shown = card->FieldText(1006);
+        if (auto* reader = qobject_cast<CReaderDialog*>(modal))
+            shown = Shown(reader->Current().topic.key1) + u"|"_s + reader->windowTitle();
+        if (modal) static_cast<QDialog*>(modal)->reject();
+    });
+    action();
+    QWidget* main = AfxGetMainWnd();
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main)) return u"main window inactive"_s;
+    return shown;
+}
+
+}  // namespace
 
 class TestHaikuHall : public QObject {
     Q_OBJECT
 
 private:
-    CHaikuListView* Open() {
-        CDocument* document = m_haikuTemplate->OpenDocumentFile(u"登録全句"_s, true);
-        if (!document) return nullptr;
-        auto* view = static_cast<CHaikuListView*>(document->GetFirstView());
-        view->GetParentFrame()->resize(860, 500);
-        return view;
-    }
-    static void ClickHeader(CListCtrl* list, int column) {
-        QHeaderView* header = list->header();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
-    }
-    static void ClickRow(CListCtrl* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->GetItemRect(row).center());
-    }
+    CHaikuListView* Open() { return m_frame->Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s, {860, 500}); }
+    CKigoListView* OpenKigo() { return m_frame->Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s, {600, 400}); }
     // Types the text into the search box (Japanese comes from the input method) and
     // gives the search command, as its button does.
     void Search(const QString& text) {
@@ -54,34 +71,21 @@ private:
         typed.setCommitString(text);
         QApplication::sendEvent(field, &typed);
         QCOMPARE(field->text(), text);
-        QVERIFY(m_frame->RouteCommand(ID_SEARCH));
+        QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
     }
 
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
         m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
-        m_museum->WriteTxtData("kigo.txt", "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n");
-        m_frame = new CMDIFrameWnd;
-        m_app.SetMainWnd(m_frame);
-        QVERIFY(theSearchBar.Create(m_frame));
-        m_haikuTemplate = std::make_unique<CMultiDocTemplate>(
-            IDR_HAIKU_LIST, u"『Tavelo』博物館"_s, [] { return new CDocument; },
-            [] { return new CMDIChildWnd; }, [] { return new CHaikuListView; });
-        m_kigoTemplate = std::make_unique<CMultiDocTemplate>(
-            IDR_KIGO_LIST, u"『Tavelo』博物館"_s, [] { return new CDocument; },
-            [] { return new CMDIChildWnd; }, [] { return new CKigoListView; });
-        m_frame->resize(900, 600);
-        m_frame->show();
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame));
+        m_museum->WriteTxtData("kigo.txt", kTestKigo);
+        m_frame = std::make_unique<ListFrame>();
+        QVERIFY(theSearchBar.Create(m_frame->Frame()));
+        m_frame->Frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame->Frame()));
     }
     void cleanup() {
-        m_haikuTemplate->CloseAllDocuments();
-        m_kigoTemplate->CloseAllDocuments();
-        m_haikuTemplate.reset();
-        m_kigoTemplate.reset();
-        delete m_frame;
+        m_frame.reset();
         m_museum.reset();
     }
 
@@ -101,74 +105,81 @@ private slots:
         // Widths count characters: the year line and the largest number fit.
         QVERIFY(list->fontMetrics().horizontalAdvance(first[6]) <= list->header()->sectionSize(6));
         QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));
-        QCOMPARE(list->GetSortColumn(), 0);  // table order: sorted by number
         QVERIFY(notices.messages.empty());
     }
 
+    void headerClicksSortAndMarkTheColumn_data() {
+        QTest::addColumn<bool>("kigo");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("numbers");  // column 0 from the top, after the click
+        // Phrases sort by reading, rows without one behind in table order; the season by
+        // 秋 (8F 48) before 春 (8F 74), then by season word; a second click sorts the same.
+        for (int column : {1, 4}) QTest::addRow("haiku %d", column) << false << column << QStringList{u"   3"_s, u"   2"_s, u"   1"_s, u"   4"_s};
+        QTest::newRow("haiku year") << false << 6 << QStringList{u"   1"_s, u"   2"_s, u"   3"_s, u"   4"_s};
+        // Season words: by the word's bytes, by reading (none last), by season in file order.
+        QTest::newRow("kigo word") << true << 1 << QStringList{u"   1"_s, u"   3"_s, u"   4"_s, u"   2"_s, u"   5"_s};
+        QTest::newRow("kigo reading") << true << 2 << QStringList{u"   5"_s, u"   3"_s, u"   1"_s, u"   2"_s, u"   4"_s};
+        QTest::newRow("kigo season") << true << 3 << QStringList{u"   5"_s, u"   2"_s, u"   3"_s, u"   4"_s, u"   1"_s};
+    }
     void headerClicksSortAndMarkTheColumn() {
-        CHaikuListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        // The first phrase sorts by its reading; haiku without one follow in table
-        // order. The season sorts 秋 (8F 48) before 春 (8F 74), then by season word.
-        // Twice the same column gives the same ascending order.
-        const std::vector<std::pair<int, std::vector<int>>> clicks = {
-            {1, {2, 1, 0, 3}}, {1, {2, 1, 0, 3}}, {6, {0, 1, 2, 3}}, {4, {2, 1, 0, 3}}, {0, {0, 1, 2, 3}}};
-        for (const auto& [column, rows] : clicks) {
+        QFETCH(bool, kigo);
+        QFETCH(int, column);
+        QFETCH(QStringList, numbers);
+        CListCtrl* list = kigo ? OpenKigo()->GetListCtrl() : Open()->GetListCtrl();
+        QCOMPARE(list->GetSortColumn(), 0);  // file and table order: by number
+        const QStringList before = ColumnTexts(list, 0);
+        for (int click = 0; click < 2; ++click) {
             ClickHeader(list, column);
-            for (int r = 0; r < 4; ++r) QCOMPARE(view->RecordOfRow(r), rows[static_cast<std::size_t>(r)]);
-            QCOMPARE(list->GetItemText(0, 0), QString::number(rows[0] + 1).rightJustified(4));
+            QCOMPARE(ColumnTexts(list, 0).mid(0, numbers.size()), numbers);
             QCOMPARE(list->GetSortColumn(), column);
             QCOMPARE(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-            QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         }
-        for (int r = 0; r < kBuiltinHaikuCount; ++r) QCOMPARE(view->RecordOfRow(r), r);
+        ClickHeader(list, 0);
+        QCOMPARE(ColumnTexts(list, 0), before);
+        QCOMPARE(list->GetSortColumn(), 0);
     }
 
     void searchBringsTheFoundRowsTopToTheTop_data() {
-        QTest::addColumn<QString>("between");  // how the list came to stand between rows
+        QTest::addColumn<bool>("wheel");  // how the list came to stand between rows
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("row");
         // 遠 (89 93) also lies across 初日 (8F 89 93 FA) of row 84; only row 153 shows it.
-        QTest::newRow("after Ctrl+End") << u"end"_s << u"遠"_s << 153;
-        QTest::newRow("after a wheel turn") << u"wheel"_s << u"遠"_s << 153;
-        QTest::newRow("two phrases") << u"wheel"_s << u"浅間"_s << 4;
-        QTest::newRow("empty text: row 0") << u"end"_s << QString() << 0;
+        QTest::newRow("after Ctrl+End") << false << u"遠"_s << 153;
+        QTest::newRow("after a wheel turn") << true << u"遠"_s << 153;
+        QTest::newRow("two phrases") << true << u"浅間"_s << 4;
+        QTest::newRow("empty text: row 0") << false << QString() << 0;
     }
     void searchBringsTheFoundRowsTopToTheTop() {
-        QFETCH(QString, between);
+        QFETCH(bool, wheel);
         QFETCH(QString, text);
         QFETCH(int, row);
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();
         ClickRow(list, 2);
-        if (between == u"end") QVERIFY(PressKey(Qt::Key_End, Qt::ControlModifier));
-        else TurnWheel(list->viewport(), list->viewport()->rect().center(), -1);
+        if (wheel) TurnWheel(list->viewport(), list->viewport()->rect().center(), -1);
+        else QVERIFY(PressKey(Qt::Key_End, Qt::ControlModifier));
         QVERIFY(list->GetItemRect(list->GetTopIndex()).top() != 0);  // between rows
-        Search(text);
-        QCOMPARE(list->GetItemRect(row).top(), 0);
-        Search(text);  // a repeated search finds the same row
-        QCOMPARE(list->GetItemRect(row).top(), 0);
+        for (int repeat = 0; repeat < 2; ++repeat) {  // a repeated search finds the same row
+            Search(text);
+            QCOMPARE(list->GetItemRect(row).top(), 0);
+        }
         QVERIFY(!list->selectionModel()->isRowSelected(row, {}));  // the found row is not selected
         QVERIFY(notices.messages.empty());
     }
 
-    void textNotShownInAnyPhraseIsReportedAndTheListStays_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("only in a reading") << u"ぬぬぬぬ"_s;
-        QTest::newRow("trail byte of ル's neighbours") << u"ル"_s;
-        QTest::newRow("ASCII inside kana") << u"A"_s;
-    }
     void textNotShownInAnyPhraseIsReportedAndTheListStays() {
-        QFETCH(QString, text);
-        RecordingNoticeSink notices;
-        CListCtrl* list = Open()->GetListCtrl();
-        list->verticalScrollBar()->setValue(list->GetItemRect(0).height() * 50);
-        const int value = list->verticalScrollBar()->value();
-        Search(text);
-        QCOMPARE(notices.messagesUtf8, std::vector<std::string>{
-                                           "検索文字列 : " + text.toStdString() + " が見つかりません."});
-        QCOMPARE(list->verticalScrollBar()->value(), value);
-        QCOMPARE(theSearchBar.History(), std::vector<std::string>{Cp(text.toUtf8().constData())});
+        // Only in a reading; ル and A only as trail bytes of their neighbours.
+        for (const QString& text : {u"ぬぬぬぬ"_s, u"ル"_s, u"A"_s}) {
+            RecordingNoticeSink notices;
+            CListCtrl* list = Open()->GetListCtrl();
+            list->verticalScrollBar()->setValue(list->GetItemRect(0).height() * 50);
+            const int value = list->verticalScrollBar()->value();
+            Search(text);
+            QCOMPARE(notices.messagesUtf8,
+                     std::vector<std::string>{"検索文字列 : " + text.toStdString() + " が見つかりません."});
+            QCOMPARE(list->verticalScrollBar()->value(), value);
+            QCOMPARE(std::ranges::count(theSearchBar.History(), Cp(text.toUtf8().constData())), 1);
+        }
     }
 
     void searchBoxAndCommandFollowTheActiveWindow() {
@@ -177,67 +188,63 @@ private slots:
         CHaikuListView* view = Open();
         QTRY_VERIFY(box->isEnabled());
         CCmdUI search(ID_SEARCH);
-        QVERIFY(m_frame->UpdateCommand(search));
-        m_kigoTemplate->OpenDocumentFile(u"季語一覧"_s, true);
+        QVERIFY(m_frame->Frame()->UpdateCommand(search));
+        OpenKigo();
         QTRY_VERIFY(!box->isEnabled());
         CCmdUI greyed(ID_SEARCH);
-        QVERIFY(!m_frame->UpdateCommand(greyed));
-        m_frame->MdiArea()->setActiveSubWindow(view->GetParentFrame());
+        QVERIFY(!m_frame->Frame()->UpdateCommand(greyed));
+        m_frame->Frame()->MdiArea()->setActiveSubWindow(view->GetParentFrame());
         QTRY_VERIFY(box->isEnabled());
     }
 
-    void doubleClickOrEnterOpensTheCardOnTheRowsHaiku_data() {
-        QTest::addColumn<bool>("enter");
-        QTest::newRow("double-click") << false;
-        QTest::newRow("Enter") << true;
-    }
-    void doubleClickOrEnterOpensTheCardOnTheRowsHaiku() {
-        QFETCH(bool, enter);
+    void doubleClickOrEnterOpensTheRowsCardOrReader() {
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();
-        ClickHeader(list, 1);  // row 0 now shows haiku number 3
-        QString shownNumber;
-        QTimer::singleShot(0, [&shownNumber] {
-            auto* card = qobject_cast<CHaikuCardDlg*>(QApplication::activeModalWidget());
-            QVERIFY(card);
-            shownNumber = card->FieldText(1006);
-            card->reject();
-        });
-        if (enter) {
-            ClickRow(list, 0);
-            QVERIFY(PressKey(Qt::Key_Return));
-        } else {
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->GetItemRect(0).center());
-        }
-        QCOMPARE(shownNumber, u"登録全句の番号 : 3"_s);
+        ClickHeader(list, 1);  // row 0 shows haiku number 3
+        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
+        ClickRow(list, 0);
+        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
         QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
 
-        // Beside the rows (right of the last column) only a beep.
+        CListCtrl* words = OpenKigo()->GetListCtrl();
+        ClickHeader(words, 2);  // row 1 is 蚕 now
+        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
+        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
+
+        // Beside the rows only a beep.
         const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
         QVERIFY(beside.x() < list->viewport()->width());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
-        QCOMPARE(notices.beeps, 1);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, QPoint(10, words->GetItemRect(4).bottom() + 20));
+        QCOMPARE(notices.beeps, 2);
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(notices.messages.empty());
     }
 
-    void missingCommentaryIsReportedAndTheListStillBuilt() {
+    void missingFilesAreReported() {
         m_museum->RemoveTxtData("tavelo.txt");
+        m_museum->RemoveTxtData("kigo.txt");
         RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(notices.messagesUtf8[0]).endsWith(u"\nファイル を読み出し出来ません."_s));
-        QCOMPARE(view->GetListCtrl()->GetItemCount(), kBuiltinHaikuCount);
-        QCOMPARE(view->GetListCtrl()->GetItemText(0, 4), QString());
-        ClickHeader(view->GetListCtrl(), 1);  // every key is the sentinel: table order
-        for (int r = 0; r < kBuiltinHaikuCount; ++r) QCOMPARE(view->RecordOfRow(r), r);
+        CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
+        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
+        QCOMPARE(list->GetItemText(0, 4), QString());
+        const QStringList numbers = ColumnTexts(list, 0);
+        ClickHeader(list, 1);  // every key is the sentinel: table order
+        QCOMPARE(ColumnTexts(list, 0), numbers);
+
+        CListCtrl* words = OpenKigo()->GetListCtrl();  // empty, without columns
+        QCOMPARE(words->GetColumnCount(), 0);
+        QCOMPARE(words->GetItemCount(), 0);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(notices.beeps, 1);
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
+        QVERIFY(QString::fromStdString(notices.messagesUtf8[0]).endsWith(u"tavelo.txt\nファイル を読み出し出来ません."_s));
+        QVERIFY(QString::fromStdString(notices.messagesUtf8[1]).endsWith(u"kigo.txt\nファイル を読み出し出来ません."_s));
     }
 
 private:
-    TestApp m_app;
     std::unique_ptr<TempMuseum> m_museum;
-    CMDIFrameWnd* m_frame = nullptr;
-    std::unique_ptr<CMultiDocTemplate> m_haikuTemplate;
-    std::unique_ptr<CMultiDocTemplate> m_kigoTemplate;
+    std::unique_ptr<ListFrame> m_frame;
 };
 
 QTEST_MAIN(TestHaikuHall)
