@@ -156,19 +156,7 @@ inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
 // readings that sort before it, so a sort by the first phrase reorders the rows.
 inline const char* kTestCommentary =
     "// test commentary\n"
-    "[*]\n"
-    "1:初めて句を留む\n"
-    "2:んまい あいう えお\n"
-    "3:春\n"
-    "4:雪解け\n"
-    "5:「五百句」\n"
-    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n"
-    "耳で春を知る。\n"
-    "[*]\n"
-    "2:ぬぬぬぬ かきく けこ\n"
-    "3:春\n"
-    "4:蚕\n"
-    "[*]\n"
-    "2:あさがお さしす せそ\n"
-    "3:秋\n"
-    "4:朝顔\n";
+    "[*]\n1:初めて句を留む\n2:んまい あいう えお\n3:春\n4:雪解け\n5:「五百句」\n"
+    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n耳で春を知る。\n"
+    "[*]\n2:ぬぬぬぬ かきく けこ\n3:春\n4:蚕\n"
+    "[*]\n2:あさがお さしす せそ\n3:秋\n4:朝顔\n";

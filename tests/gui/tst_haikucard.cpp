@@ -18,7 +18,6 @@
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
-#include "platform/Fonts.h"
 #include "platform/SpinButtonCtrl.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -76,19 +75,9 @@ private slots:
             // Each 44-byte row of the file on its own line; 大 (bytes 43-44) stays whole
             // on the first row and nothing after it moves.
             {1039, u"山の雪が解けはじめ、千曲川の瀬音が1日ごとに大\nきくなる。\n耳で春を知る。"_s}};
-        for (const auto& [id, text] : fields) {
-            QCOMPARE(card.FieldText(id), text);
-            QVERIFY(card.Control(id)->property("readOnly").toBool());
-        }
-        QVERIFY(notices.messages.empty());
-        // The fixed-pitch 12-pixel font on the text fields; the year line, the source
-        // and the number line keep the dialog font.
-        for (int id : {1035, 1036, 1011, 1008, 1038, 1039}) {
-            QCOMPARE(card.Control(id)->font().family(), MakeFontWithHeight(SharedFontDescription(), 12).family());
-            QCOMPARE(card.Control(id)->font().pixelSize(), 12);
-        }
-        for (int id : {1037, 1014, 1006}) QCOMPARE(card.Control(id)->font(), card.font());
+        for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
         QVERIFY(card.Control(1002)->isHidden() && card.Control(1020)->isHidden());
+        QVERIFY(notices.messages.empty());
     }
 
     void arrowKeysStepFromTheFirstPressWhereverTheFocusIs_data() {

@@ -2,25 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(CardText, PhrasesReadingAndNumberLine) {
-    HaikuRecord r;
-    r.line1 = "雪解けの";
-    r.line2 = "千曲の瀬音";
-    r.line3 = "高まりぬ";
-    EXPECT_EQ(cardtext::HaikuLine(r), "雪解けの 千曲の瀬音 高まりぬ");
-    EXPECT_EQ(cardtext::ReadingLine(CommentaryEntry{}), "  ");  // no section: three empty parts
-    EXPECT_EQ(cardtext::NumberLine("登録全句", 1730), "登録全句の番号 : 1731");
-}
-
-TEST(CardText, StepsAndStoredIndicesStayWithinTheTable) {
-    EXPECT_EQ(cardtext::StepIndex(0, -1, 1730), 0);
-    EXPECT_EQ(cardtext::StepIndex(5, 0, 1730), 4);  // only a positive delta goes forward
-    EXPECT_EQ(cardtext::StepIndex(1730, 1, 1730), 1730);
-    EXPECT_EQ(cardtext::ClampIndex(-5, 1730), 0);
-    EXPECT_EQ(cardtext::ClampIndex(99999, 1730), 1730);
-    EXPECT_EQ(cardtext::ClampIndex(3, -1), 0);  // an empty table
-}
-
 TEST(CardText, EachInterpretationRowIsTheFilesOwnRow) {
     const std::string pad24(24, ' '), full(44, 'x');
     struct Case {

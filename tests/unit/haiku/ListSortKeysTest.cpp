@@ -58,22 +58,6 @@ TEST(SortKeys, ComparisonFoldsAsciiLettersOnlyAndEmptyGoesLast) {
     for (const auto& [a, b, less] : cases) EXPECT_EQ(sortkeys::Less(a, b), less) << a << " < " << b;
 }
 
-TEST(SortKeys, SortOrderMovesRecordIndicesWithTheirKeys) {
-    const std::vector<HaikuRecord> records = {
-        Record("c", "", "", "秋", "", 1900), Record("a", "", "", "春", "", 1899),
-        Record("", "", "", "", "", 1899), Record("b", "", "", "春", "", 1901)};
-    std::vector<int> order = {0, 1, 2, 3};
-    // Same year keeps table order; 秋 (8F 48) before 春 (8F 74); "No" restores table order.
-    const std::pair<int, std::vector<int>> sorts[] = {
-        {1, {1, 3, 0, 2}}, {6, {1, 2, 0, 3}}, {4, {0, 1, 3, 2}}, {0, {0, 1, 2, 3}}};
-    for (const auto& [column, expected] : sorts) {
-        std::vector<std::string> keys;
-        for (int row : order) keys.push_back(sortkeys::HaikuKey(records[static_cast<std::size_t>(row)], row, column));
-        sortkeys::SortOrder(order, keys);
-        EXPECT_EQ(order, expected) << "column " << column;
-    }
-}
-
 TEST(YearLine, EraSignYearAndAge) {
     COldCalendar calendar;
     CEtoTable eto;
