@@ -14,6 +14,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillaryApp.h"
 #include "app/Resource.h"
+#include "app/SearchBar.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
@@ -202,7 +203,8 @@ private slots:
             QVERIFY(frame->RouteCommand(command));
             QTRY_COMPARE(frame->GetActiveDocument()->GetTitle(), title);
             CCmdUI ui(ID_SEARCH);
-            QCOMPARE(frame->UpdateCommand(ui), search);
+            QCOMPARE(frame->UpdateCommand(ui), search);  // and the search box with it
+            QTRY_COMPARE(theSearchBar.GetCombo()->isEnabled(), search);
         }
         QVERIFY(qobject_cast<CKigoListView*>(frame->GetActiveView()));
         OnNextCard([&number](CHaikuCardDlg* card) {

@@ -2,35 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/EtoTable.h"
-#include "calendar/OldCalendar.h"
 #include "haiku/HaikuTable.h"
-#include "reader/TopicRecord.h"
-
-TEST(ListCells, EachColumnShowsItsField) {
-    COldCalendar calendar;
-    CEtoTable eto;
-    HaikuRecord r;
-    r.line1 = "雪解けの";
-    r.line2 = "千曲の瀬音";
-    r.line3 = "高まりぬ";
-    r.reading1 = "ゆきどけの";
-    r.season = "春";
-    r.kigo = "雪解け";
-    r.year = 1894;
-    const char* expected[] = {"1731", "雪解けの", "千曲の瀬音", "高まりぬ", "春", "雪解け",
-                              "明治 27年甲午(1894)(27才)"};
-    for (int c = 0; c < listcells::kHaikuColumns; ++c) {
-        EXPECT_EQ(listcells::HaikuCell(r, 1730, c, calendar, eto), expected[c]) << "column " << c;
-    }
-    r.year = 0;  // unknown year: the cell stays empty
-    EXPECT_EQ(listcells::HaikuCell(r, 0, 6, calendar, eto), "");
-    EXPECT_EQ(listcells::NumberCell(0), "   1");
-    EXPECT_EQ(listcells::NumberCell(9999), "10000");  // wider numbers are not cut
-    TopicRecord topic{.key1 = "雪解け", .key2 = "ゆきどけ", .key3 = "春"};
-    const char* kigo[] = {"  42", "雪解け", "ゆきどけ", "春"};
-    for (int c = 0; c < listcells::kKigoColumns; ++c) EXPECT_EQ(listcells::KigoCell(topic, 41, c), kigo[c]);
-}
 
 TEST(ListCells, SearchFindsTheFirstRowShowingTheTextInAPhrase) {
     CHaikuTable table;
