@@ -40,9 +40,12 @@ public:
         m_frame->show();
     }
     ~ListFrame() {
-        for (auto& [id, docTemplate] : m_templates) docTemplate->CloseAllDocuments();
+        CloseAll();
         m_templates.clear();
         delete m_frame;
+    }
+    void CloseAll() {
+        for (auto& [id, docTemplate] : m_templates) docTemplate->CloseAllDocuments();
     }
     CMDIFrameWnd* Frame() const { return m_frame; }
 
@@ -145,7 +148,7 @@ inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
     QWidget* window = widget->window();
     QWidget* under = window->childAt(widget->mapTo(window, point));
     if (!under) under = window;
-    const QPoint local = under->mapFrom(widget, point);
+    const QPoint local = under->mapFromGlobal(widget->mapToGlobal(point));
     QWheelEvent event(QPointF(local), QPointF(under->mapToGlobal(local)), QPoint(),
                       QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(under, &event);

@@ -81,36 +81,26 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void arrowKeysStepFromTheFirstPressWhereverTheFocusIs_data() {
-        QTest::addColumn<int>("focus");  // control id; 1 (OK) has the focus on opening
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("OK, Down") << 1 << 10 << int(Qt::Key_Down) << 12;
-        QTest::newRow("OK, Up") << 1 << 10 << int(Qt::Key_Up) << 10;
-        QTest::newRow("check box, Up") << 1017 << 10 << int(Qt::Key_Up) << 10;
-        QTest::newRow("interpretation, Down") << 1039 << 10 << int(Qt::Key_Down) << 12;
-        QTest::newRow("preface, Down") << 1011 << 10 << int(Qt::Key_Down) << 12;
-        QTest::newRow("up-down, Up") << 1000 << 10 << int(Qt::Key_Up) << 10;
-        QTest::newRow("first, Up stays") << 1 << 0 << int(Qt::Key_Up) << 1;
-        QTest::newRow("last, Down stays") << 1 << kBuiltinHaikuCount - 1 << int(Qt::Key_Down) << kBuiltinHaikuCount;
-    }
     void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
-        QFETCH(int, focus);
-        QFETCH(int, index);
-        QFETCH(int, key);
-        QFETCH(int, shown);
         RecordingNoticeSink notices;
-        RunStoredCard(index, [=](CHaikuCardDlg* card) {
-            QCOMPARE(card->FieldText(1006), Number(index + 1));
-            if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
-            QCOMPARE(QApplication::focusWidget(), card->Control(focus));
-            QVERIFY(PressKey(Qt::Key(key)));
-            QCOMPARE(card->FieldText(1006), Number(shown));
-            QCOMPARE(QApplication::focusWidget(), card->Control(focus));
-            QVERIFY(PressKey(key == Qt::Key_Up ? Qt::Key_Down : Qt::Key_Up));
-            QCOMPARE(card->FieldText(1006), Number(std::clamp(shown + (key == Qt::Key_Up ? 1 : -1), 1, kBuiltinHaikuCount)));
-        });
+        // The control with the focus (1, OK, has it on opening), the stored index, the
+        // key, the number shown after it; the other arrow then steps back.
+        const int last = kBuiltinHaikuCount - 1;
+        const std::tuple<int, int, Qt::Key, int> cases[] = {
+            {1, 10, Qt::Key_Down, 12},    {1, 10, Qt::Key_Up, 10},   {1017, 10, Qt::Key_Up, 10},
+            {1039, 10, Qt::Key_Down, 12}, {1011, 10, Qt::Key_Down, 12}, {1000, 10, Qt::Key_Up, 10},
+            {1, 0, Qt::Key_Up, 1},        {1, last, Qt::Key_Down, last + 1}};  // clamped at both ends
+        for (const auto& [focus, index, key, shown] : cases) {
+            RunStoredCard(index, [&](CHaikuCardDlg* card) {
+                if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+                QVERIFY(PressKey(key));
+                QCOMPARE(card->FieldText(1006), Number(shown));
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+                QVERIFY(PressKey(key == Qt::Key_Up ? Qt::Key_Down : Qt::Key_Up));
+                QCOMPARE(card->FieldText(1006), Number(std::clamp(shown + (key == Qt::Key_Up ? 1 : -1), 1, last + 1)));
+            });
+        }
         QVERIFY(notices.messages.empty());
     }
 
