@@ -58,9 +58,7 @@ public:
                 id, QStringLiteral("『Tavelo』博物館"), [] { return new CDocument; },
                 [] { return new CMDIChildWnd; }, [] { return new View; });
         }
-        CDocument* document = docTemplate->OpenDocumentFile(title, true);
-        if (!document) return nullptr;
-        auto* view = static_cast<View*>(document->GetFirstView());
+        auto* view = static_cast<View*>(docTemplate->OpenDocumentFile(title, true)->GetFirstView());
         size.isEmpty() ? view->GetParentFrame()->showMaximized() : view->GetParentFrame()->resize(size);
         return view;
     }
@@ -81,14 +79,12 @@ public:
 
     // Writes TxtData/name in cp932 from UTF-8 text.
     void WriteTxtData(const char* name, const char* utf8Text) const {
-        m_dir.Write(TxtData(name), cp932::FromUtf8Lossy(utf8Text));
+        m_dir.Write(std::string("TxtData/") + name, cp932::FromUtf8Lossy(utf8Text));
     }
-    void RemoveTxtData(const char* name) const { std::filesystem::remove(m_dir.File(TxtData(name))); }
+    void RemoveTxtData(const char* name) const { std::filesystem::remove(m_dir.File(std::string("TxtData/") + name)); }
     std::string Path() const { return m_dir.Path(); }
 
 private:
-    static std::string TxtData(const char* name) { return std::string("TxtData/") + name; }
-
     TempDir m_dir;
 };
 

@@ -17,8 +17,6 @@
 #include "app/SearchBar.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
-#include "haiku/HaikuListView.h"
-#include "haiku/KigoListView.h"
 #include "platform/SpinButtonCtrl.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -166,7 +164,6 @@ private slots:
         RunStoredCard(0, [&notices](CHaikuCardDlg* card) {
             QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
             QVERIFY(QString::fromStdString(notices.messagesUtf8[0]).endsWith(u"tavelo.txt\nファイル を読み出し出来ません."_s));
-            QCOMPARE(card->FieldText(1035).split(u' ').size(), 3);
             QCOMPARE(card->FieldText(1037), u"明治 27年甲午(1894)(27才)"_s);
             QCOMPARE(card->FieldText(1008), QString());
             QVERIFY(PressKey(Qt::Key_Up));  // clamped, but shown again
@@ -196,7 +193,6 @@ private slots:
             QCOMPARE(frame->UpdateCommand(ui), search);  // and the search box with it
             QTRY_COMPARE(theSearchBar.GetCombo()->isEnabled(), search);
         }
-        QVERIFY(qobject_cast<CKigoListView*>(frame->GetActiveView()));
         OnNextCard([&number](CHaikuCardDlg* card) {
             number = card->FieldText(1006);
             QVERIFY(PressKey(Qt::Key_Down));

@@ -101,7 +101,6 @@ private slots:
         QCOMPARE(row(words, 1), u"No=   2|季語=雪解け|よみ=ゆきどけ|季節=春"_s);
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
-        QCOMPARE(words->GetItemCount(), 5);
         // Widths count characters: the year line and the largest number fit.
         QVERIFY(list->fontMetrics().horizontalAdvance(list->GetItemText(0, 6)) <= list->header()->sectionSize(6));
         QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));

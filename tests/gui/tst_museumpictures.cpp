@@ -29,7 +29,7 @@ private slots:
     void init() { m_notices = std::make_unique<RecordingNoticeSink>(); }
     void cleanup() { QVERIFY(m_notices->messages.empty()); }
 
-    void haikuListAndSeasonWordsHaveTheirCommentary() {
+    void haikuListSeasonWordsAndCardHaveTheirCommentary() {
         ListFrame frame({900, 560});
         CHaikuListView* view = frame.Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s);
         CListCtrl* list = view->GetListCtrl();
@@ -44,14 +44,11 @@ private slots:
         QVERIFY(words->GetItemCount() > 2);
         ClickHeader(words, 2);
         QVERIFY(KeepPicture(frame.Frame(), u"season-word-list-by-reading"_s));
-    }
 
-    void cardShowsTheLastHaikuWithItsReading() {
-        CHaikuCardDlg card;
+        CHaikuCardDlg card;  // the last haiku has its reading too
         card.SetHaikuIndex(kBuiltinHaikuCount - 1);
         card.OnInitDialog();
-        QVERIFY(!card.FieldText(1036).trimmed().isEmpty());
-        QVERIFY(!card.FieldText(1039).isEmpty());
+        QVERIFY(!card.FieldText(1036).trimmed().isEmpty() && !card.FieldText(1039).isEmpty());
         card.show();
         QVERIFY(KeepPicture(&card, u"haiku-card"_s));
         card.close();  // stores the shown haiku, in the test's own INI

@@ -2,20 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/EtoTable.h"
-#include "calendar/OldCalendar.h"
-#include "haiku/YearLine.h"
+#include <tuple>
 
 namespace {
 
-HaikuRecord Record(const char* r1, const char* r2, const char* r3, const char* season,
-                   const char* kigo, int year) {
+HaikuRecord Record(const char* r1, const char* r2, const char* r3, const char* season, const char* kigo, int year) {
     HaikuRecord record;
-    record.reading1 = r1;
-    record.reading2 = r2;
-    record.reading3 = r3;
-    record.season = season;
-    record.kigo = kigo;
+    std::tie(record.reading1, record.reading2, record.reading3, record.season, record.kigo) = std::tuple(r1, r2, r3, season, kigo);
     record.year = year;
     return record;
 }
@@ -56,12 +49,4 @@ TEST(SortKeys, ComparisonFoldsAsciiLettersOnlyAndEmptyGoesLast) {
         {"\xEA\xA4" "0001", kSentinel + "0001", true},  // last level-2 kanji
     };
     for (const auto& [a, b, less] : cases) EXPECT_EQ(sortkeys::Less(a, b), less) << a << " < " << b;
-}
-
-TEST(YearLine, EraSignYearAndAge) {
-    COldCalendar calendar;
-    CEtoTable eto;
-    EXPECT_EQ(FormatYearLine(calendar, eto, 1894), "明治 27年甲午(1894)(27才)");
-    EXPECT_EQ(FormatYearLine(calendar, eto, 1912), "大正 1年壬子(1912)(45才)");
-    EXPECT_EQ(FormatYearLine(calendar, eto, 0), "");
 }
