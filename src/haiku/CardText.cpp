@@ -29,8 +29,8 @@ std::string NumberLine(std::string_view orderTitle, int index) {
 }
 
 std::string InterpretationLines(std::string_view interpretation, int rowWidth) {
-    const std::size_t width =
-        rowWidth > 0 ? static_cast<std::size_t>(rowWidth) : std::max<std::size_t>(interpretation.size(), 1);
+    const std::size_t width = rowWidth > 0 ? static_cast<std::size_t>(rowWidth)
+                                           : std::max<std::size_t>(interpretation.size(), 1);
     std::string lines;
     std::string row;
     auto endRow = [&lines, &row](bool last) {

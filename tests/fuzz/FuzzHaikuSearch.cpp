@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view cell = rest.substr(0, data[0] % (rest.size() + 1));
     const std::string_view text = rest.substr(cell.size());
     std::vector<bool> starts(cell.size() + 1, true);  // the end counts for an empty text
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        if (cp932::IsLeadByte(static_cast<unsigned char>(cell[i])) && i + 1 < cell.size()) starts[++i] = false;
+    for (std::size_t i = 0; i + 1 < cell.size(); ++i) {
+        if (cp932::IsLeadByte(static_cast<unsigned char>(cell[i]))) starts[++i] = false;
     }
     bool expected = false;
     for (std::size_t pos = 0; pos + text.size() <= cell.size() && !expected; ++pos)

@@ -59,7 +59,8 @@ public:
                 [] { return new CMDIChildWnd; }, [] { return new View; });
         }
         auto* view = static_cast<View*>(docTemplate->OpenDocumentFile(title, true)->GetFirstView());
-        size.isEmpty() ? view->GetParentFrame()->showMaximized() : view->GetParentFrame()->resize(size);
+        QWidget* child = view->GetParentFrame();
+        size.isEmpty() ? child->showMaximized() : child->resize(size);
         return view;
     }
 
@@ -78,10 +79,12 @@ public:
     }
 
     // Writes TxtData/name in cp932 from UTF-8 text.
-    void WriteTxtData(const char* name, const char* utf8Text) const {
-        m_dir.Write(std::string("TxtData/") + name, cp932::FromUtf8Lossy(utf8Text));
+    void WriteTxtData(std::string name, const char* utf8Text) const {
+        m_dir.Write("TxtData/" + name, cp932::FromUtf8Lossy(utf8Text));
     }
-    void RemoveTxtData(const char* name) const { std::filesystem::remove(m_dir.File(std::string("TxtData/") + name)); }
+    void RemoveTxtData(std::string name) const {
+        std::filesystem::remove(m_dir.File("TxtData/" + name));
+    }
     std::string Path() const { return m_dir.Path(); }
 
 private:
@@ -95,7 +98,8 @@ public:
     static constexpr const char* kFolder = QUILLARY_BINARY_DIR "/museum";
 
     BuiltMuseum() : m_before(Snapshot()) {
-        std::filesystem::create_directory_symlink(std::string(kFolder) + "/TxtData", m_dir.File("TxtData"));
+        std::filesystem::create_directory_symlink(std::string(kFolder) + "/TxtData",
+                                                  m_dir.File("TxtData"));
         theProfile.SetupProfile(m_dir.Path(), "pictures");
     }
     // True while no file of the museum folder was made, removed or written.
@@ -113,6 +117,11 @@ private:
     Listing m_before;
     TempDir m_dir;
 };
+
+// The unreadable-file notice for TxtData/name (UTF-8).
+inline bool ReportsUnreadable(const std::string& message, const std::string& name) {
+    return message.ends_with("/TxtData/" + name + "\nファイル を読み出し出来ません.");
+}
 
 // A key press where the user's keys arrive: the focused widget of the active window.
 inline bool PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -146,7 +155,8 @@ inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
     if (!under) under = window;
     const QPoint local = under->mapFromGlobal(widget->mapToGlobal(point));
     QWheelEvent event(QPointF(local), QPointF(under->mapToGlobal(local)), QPoint(),
-                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
     QApplication::sendEvent(under, &event);
 }
 

@@ -34,9 +34,7 @@ private slots:
         CHaikuListView* view = frame.Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s);
         CListCtrl* list = view->GetListCtrl();
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
-        for (int r = 0; r < list->GetItemCount(); ++r) {
-            for (int c : {4, 5, 6}) QVERIFY2(!list->GetItemText(r, c).isEmpty(), qPrintable(list->GetItemText(r, 0)));
-        }
+        for (int c : {4, 5, 6}) QVERIFY(!ColumnTexts(list, c).contains(QString()));
         ClickHeader(list, 2);
         QVERIFY(view->RecordOfRow(0) != 0);
         QVERIFY(KeepPicture(frame.Frame(), u"haiku-list-sorted-by-second-phrase"_s));

@@ -14,7 +14,10 @@ TEST(CardText, EachInterpretationRowIsTheFilesOwnRow) {
         {std::string(43, 'a') + "春bb" + std::string(41, ' ') + "夏" + std::string(42, ' ') + "c",
          std::string(43, 'a') + "春\nbb\n夏\nc"},
         // The same across a second row's end, after a full first row.
-        {full + std::string(43, 'd') + "秋e" + std::string(42, ' '), full + "\n" + std::string(43, 'd') + "秋\ne"},
+        {full + std::string(43, 'd') + "秋e" + std::string(42, ' '),
+         full + "\n" + std::string(43, 'd') + "秋\ne"},
     };
-    for (const Case& c : cases) EXPECT_EQ(cardtext::InterpretationLines(c.text, 44), c.lines) << c.lines;
+    for (const Case& c : cases) {
+        EXPECT_EQ(cardtext::InterpretationLines(c.text, 44), c.lines) << c.lines;
+    }
 }
