@@ -25,21 +25,16 @@
 #include "platform/MDIFrameWnd.h"
 #include "platform/WinApp.h"
 
-class TestApp : public CWinApp {
-public:
-    void SetMainWnd(CMDIFrameWnd* frame) { m_pMainWnd = frame; }
-};
-
-// A shown MDI main window that opens list windows, one template per resource id;
-// it closes them all when it goes.
-class ListFrame {
+// An application whose main window is a shown plain MDI frame that opens list
+// windows, one template per resource id; it closes them all when it goes.
+class ListFrame : public CWinApp {
 public:
     explicit ListFrame(QSize size = {900, 600}) : m_frame(new CMDIFrameWnd) {
-        m_app.SetMainWnd(m_frame);
+        m_pMainWnd = m_frame;
         m_frame->resize(size);
         m_frame->show();
     }
-    ~ListFrame() {
+    ~ListFrame() override {
         CloseAll();
         m_templates.clear();
         delete m_frame;
@@ -65,7 +60,6 @@ public:
     }
 
 private:
-    TestApp m_app;
     CMDIFrameWnd* m_frame;
     std::map<int, std::unique_ptr<CMultiDocTemplate>> m_templates;
 };
@@ -152,7 +146,6 @@ inline QStringList ColumnTexts(CListCtrl* list, int column) {
 inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
     QWidget* window = widget->window();
     QWidget* under = window->childAt(widget->mapTo(window, point));
-    if (!under) under = window;
     const QPoint local = under->mapFromGlobal(widget->mapToGlobal(point));
     QWheelEvent event(QPointF(local), QPointF(under->mapToGlobal(local)), QPoint(),
                       QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,

@@ -106,7 +106,6 @@ private slots:
         QCOMPARE(row(list, 0), u"No=   1|"_s + phrases + u"|季節=春|季語=雪解け|作年次=明治 27年甲午(1894)(27才)"_s);
         QCOMPARE(row(list, 3).section(u'|', 4, 5), u"季節=|季語="_s);  // no section for it
         QCOMPARE(row(words, 1), u"No=   2|季語=雪解け|よみ=ゆきどけ|季節=春"_s);
-        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
         // Widths count characters: the year line and the largest number fit.
         const QFontMetrics metrics = list->fontMetrics();

@@ -4,27 +4,17 @@
 
 #include <tuple>
 
-namespace {
-
-HaikuRecord Record(const char* r1, const char* r2, const char* r3, const char* season,
-                   const char* kigo, int year) {
-    HaikuRecord record;
-    std::tie(record.reading1, record.reading2, record.reading3, record.season, record.kigo) =
-        std::tuple(r1, r2, r3, season, kigo);
-    record.year = year;
-    return record;
-}
-
 const std::string kSentinel = "\xEE\xEC\xEE\xEC";  // 黑黑
-
-}  // namespace
 
 TEST(SortKeys, PartsAreCutToTheirBytesAndEmptyTextsBecomeTheSentinel) {
     // 13 kana = 26 bytes: the first phrase key keeps 22 of them and two of the next
     // phrase; the season key takes 10 bytes of the season word.
-    const HaikuRecord cut =
-        Record("あいうえおかきくけこさしす", "たちつ", "", "新年", "あいうえおかき", 1894);
-    const HaikuRecord empty = Record("", "", "", "", "", 0);
+    HaikuRecord cut, empty;
+    cut.reading1 = "あいうえおかきくけこさしす";
+    cut.reading2 = "たちつ";
+    cut.season = "新年";
+    cut.kigo = "あいうえおかき";
+    cut.year = 1894;
     EXPECT_EQ(sortkeys::HaikuKey(cut, 7, 1), "あいうえおかきくけこさた0007");
     EXPECT_EQ(sortkeys::HaikuKey(cut, 7, 4), "新年あいうえお0007");
     EXPECT_EQ(sortkeys::HaikuKey(cut, 7, 6), "18940007");
