@@ -29,22 +29,30 @@ std::string NumberLine(std::string_view orderTitle, int index) {
 }
 
 std::string InterpretationLines(std::string_view interpretation, int rowWidth) {
-    const std::size_t width =
-        rowWidth > 0 ? static_cast<std::size_t>(rowWidth) : interpretation.size();
+    const std::size_t width = rowWidth > 0 ? static_cast<std::size_t>(rowWidth)
+                                           : std::max<std::size_t>(interpretation.size(), 1);
     std::string lines;
-    std::size_t start = 0;
-    bool first = true;
-    while (start < interpretation.size()) {
-        // A row never ends inside a double-byte character.
-        std::string_view row =
-            cp932::CutAtCharBoundary(interpretation.substr(start), std::max<std::size_t>(width, 2));
-        if (row.empty()) row = interpretation.substr(start, 1);
-        start += row.size();
+    std::string row;
+    auto endRow = [&lines, &row](bool last) {
         const std::size_t end = row.find_last_not_of(' ');
-        if (!first) lines += '\n';
-        first = false;
-        if (end != std::string_view::npos) lines += row.substr(0, end + 1);
+        lines.append(row, 0, end == std::string::npos ? 0 : end + 1);
+        if (!last) lines += '\n';
+        row.clear();
+    };
+    // Rows are fixed byte ranges. The characters are read from the start of the
+    // text, so a character whose lead byte ends a row is shown whole at that row's
+    // end and the next row goes on after its trail byte: no row moves.
+    std::size_t rowEnd = width;
+    for (std::size_t pos = 0; pos < interpretation.size();) {
+        while (pos >= rowEnd) {
+            endRow(false);
+            rowEnd += width;
+        }
+        const std::size_t length = cp932::CharLength(interpretation, pos);
+        row.append(interpretation.substr(pos, length));
+        pos += length;
     }
+    if (!interpretation.empty()) endRow(true);
     return lines;
 }
 

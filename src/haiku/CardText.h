@@ -16,8 +16,9 @@ std::string ReadingLine(const CommentaryEntry& entry);
 // "<order title>の番号 : <index + 1>", e.g. "登録全句の番号 : 1".
 std::string NumberLine(std::string_view orderTitle, int index);
 
-// The interpretation as display lines: its rows of rowWidth bytes (each file line
-// starts a row) with their padding spaces removed, joined by '\n'.
+// The interpretation as display lines: one line per row of rowWidth bytes (each
+// file line starts a row), padding spaces removed, joined by '\n'. A double-byte
+// character across a row's end is shown whole on the row of its lead byte.
 std::string InterpretationLines(std::string_view interpretation, int rowWidth);
 
 // The nearest index in 0..maxIndex (0 when there is no haiku at all).

@@ -28,7 +28,8 @@ QString ToQString(const std::string& cp932Text) {
 
 std::string ToCp932(const QString& text) { return cp932::FromUtf8Lossy(text.toStdString()); }
 
-// A one-line field of the template: id, label (none: empty), label x, field rectangle.
+// A text field of the template in its control order (the tab order): id, label
+// (none: empty), label x, field rectangle. 1039 is the multi-line interpretation.
 struct Field {
     int id;
     const char16_t* label;
@@ -43,6 +44,7 @@ constexpr Field kFields[] = {
     {1036, u"詠み", 0, 20, 55, 165, 12, false},
     {1008, u"季節", 0, 20, 70, 35, 12, true},
     {1038, u"季語", 60, 80, 70, 105, 12, true},
+    {1039, u"解釈", 0, 20, 85, 165, 37, true},  // interpretation
     {1037, u"詠年", 0, 20, 125, 165, 12, true},  // year line
     {1014, u"出典", 0, 20, 140, 165, 12, true},  // source
 };
@@ -71,22 +73,25 @@ void CHaikuCardDlg::BuildControls() {
         return label;
     };
     for (const Field& field : kFields) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::number(field.id));
-        edit->setReadOnly(true);
-        edit->setFrame(true);
-        edit->setGeometry(du.Rect(field.x, field.y, field.width, field.height));
-        if (!field.tabStop) edit->setFocusPolicy(Qt::ClickFocus);
-        m_fields[field.id] = edit;
+        QWidget* control;
+        if (field.id == 1039) {
+            m_interpretation = new QPlainTextEdit(this);
+            m_interpretation->setReadOnly(true);
+            m_interpretation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            control = m_interpretation;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly(true);
+            edit->setFrame(true);
+            m_fields[field.id] = edit;
+            control = edit;
+        }
+        control->setObjectName(QString::number(field.id));
+        control->setGeometry(du.Rect(field.x, field.y, field.width, field.height));
+        if (!field.tabStop) control->setFocusPolicy(Qt::ClickFocus);
         const QString label = QString::fromUtf16(field.label);
         if (!label.isEmpty()) addLabel(label, field.labelX, field.y + 1);
     }
-    m_interpretation = new QPlainTextEdit(this);
-    m_interpretation->setObjectName(u"1039"_s);
-    m_interpretation->setReadOnly(true);
-    m_interpretation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_interpretation->setGeometry(du.Rect(20, 85, 165, 37));
-    addLabel(u"解釈"_s, 0, 86);
 
     auto* orderLabel = new QLabel(u"表示順序"_s, this);
     orderLabel->setObjectName(u"1020"_s);
@@ -115,6 +120,10 @@ void CHaikuCardDlg::BuildControls() {
     // No range is set: the up arrow gives a negative delta (the previous haiku).
     connect(m_spin, &CSpinButtonCtrl::DeltaPos, this,
             [this](int, int delta, bool*) { OnDeltaPos(delta); });
+
+    // Buttons, the check box and the interpretation field would take Up and Down for
+    // themselves (focus moves, cursor moves); on the card they always step.
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 QWidget* CHaikuCardDlg::Control(int id) const {
@@ -200,13 +209,15 @@ void CHaikuCardDlg::OnCheckClicked() {
     theProfile.SetHaikuView(value);
 }
 
-void CHaikuCardDlg::keyPressEvent(QKeyEvent* event) {
-    // The arrow keys step like the up-down control wherever the focus is.
-    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
-        event->key() == Qt::Key_Up ? m_spin->StepUp() : m_spin->StepDown();
-        return;
+bool CHaikuCardDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            key == Qt::Key_Up ? m_spin->StepUp() : m_spin->StepDown();
+            return true;
+        }
     }
-    QDialog::keyPressEvent(event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void CHaikuCardDlg::done(int result) {

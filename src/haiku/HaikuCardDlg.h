@@ -1,8 +1,9 @@
 // The haiku card (dialog 103, "Taveloの俳句"): one haiku of the built-in table with
 // its preface, reading, season, season word, interpretation, year line and source.
-// The up-down control steps to the previous (up) or next (down) haiku, clamped at
-// both ends; the check box flips the stored "HaikuView" flag; every way of closing
-// stores the mode ("HailuMode") and the shown index ("HaikuNo") in the profile.
+// The up-down control and the Up and Down keys (wherever the focus is) step to the
+// previous or next haiku, clamped at both ends; the check box flips the stored
+// "HaikuView" flag; every way of closing stores the mode ("HailuMode") and the shown
+// index ("HaikuNo") in the profile. Tab follows the template's control order.
 //
 //   CHaikuCardDlg dialog;
 //   dialog.SetDisplayMode(theProfile.GetHaikuMode(0));
@@ -66,7 +67,8 @@ public:
     void done(int result) override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Up and Down step the card whichever control has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();

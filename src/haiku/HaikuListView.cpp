@@ -45,6 +45,8 @@ CHaikuListView::CHaikuListView()
     connect(m_list, &CListCtrl::ColumnClicked, this, &CHaikuListView::SortByColumn);
     connect(m_list, &CListCtrl::ItemDoubleClicked, this,
             [this](int row, QPoint) { OnDoubleClick(row); });
+    // Enter on a row opens its card, as a double-click does.
+    connect(m_list, &CListCtrl::ItemReturnPressed, this, &CHaikuListView::OnDoubleClick);
 }
 
 void CHaikuListView::OnInitialUpdate() {
@@ -55,6 +57,7 @@ void CHaikuListView::OnInitialUpdate() {
     m_nMode = 0;
     m_reader.LoadAll("tavelo.txt", m_nMode, kRowWidth, m_table, m_nCount);
     BuildColumnsAndRows();
+    m_list->SetSortColumn(0);  // table order is the order of the numbers
 }
 
 void CHaikuListView::OnActivateView(bool activate) {
@@ -101,6 +104,7 @@ void CHaikuListView::SortByColumn(int column) {
     while (m_list->DeleteColumn(0)) {
     }
     BuildColumnsAndRows();
+    m_list->SetSortColumn(column);
 }
 
 void CHaikuListView::OnSearch() {
@@ -112,7 +116,10 @@ void CHaikuListView::OnSearch() {
     }
     const int rowHeight = m_list->GetItemRect(0).height();
     const int top = m_list->GetTopIndex();
-    m_list->Scroll((found - top) * rowHeight);
+    // The list may stand between rows (a wheel turn, a drag of the bar): count from
+    // the top row's own edge so the found row's top comes to the top of the rows.
+    const int hidden = -m_list->GetItemRect(top).top();
+    m_list->Scroll((found - top) * rowHeight - hidden);
 }
 
 void CHaikuListView::OnDoubleClick(int row) {

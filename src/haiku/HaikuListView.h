@@ -1,7 +1,7 @@
 // The haiku hall's list (template 130, "登録全句"): every haiku of the built-in table
 // in seven columns - number, the three phrases, season, season word and the year
 // line. A header click sorts by that column (phrases by their readings); a
-// double-click opens the haiku card on the row; the search command (ID_SEARCH,
+// double-click or Enter opens the haiku card on the row; the search command (ID_SEARCH,
 // served only here) scrolls the first row whose phrases hold the search bar's text
 // to the top. The search box is usable only while this view is active.
 #pragma once

@@ -48,6 +48,7 @@ void CKigoListView::OnInitialUpdate() {
     m_nCount = std::min(m_document.GetTopicCount(), kMaxRows);
     CWaitCursor wait;
     BuildColumnsAndRows();
+    m_list->SetSortColumn(0);  // file order is the order of the numbers
 }
 
 void CKigoListView::BuildColumnsAndRows() {
@@ -89,6 +90,7 @@ void CKigoListView::SortByColumn(int column) {
     while (m_list->DeleteColumn(0)) {
     }
     BuildColumnsAndRows();
+    m_list->SetSortColumn(column);
 }
 
 void CKigoListView::OnDoubleClick(int row) {

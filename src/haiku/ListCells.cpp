@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "haiku/HaikuTable.h"
+#include "haiku/TextSearch.h"
 #include "haiku/YearLine.h"
 #include "reader/TopicRecord.h"
 
@@ -45,7 +46,7 @@ int FindPhraseRow(const CHaikuTable& table, const std::vector<int>& order, int c
     for (int row = 0; row < rows; ++row) {
         const HaikuRecord record = table.GetHaiku(order[static_cast<std::size_t>(row)]);
         for (const std::string* line : {&record.line1, &record.line2, &record.line3}) {
-            if (line->find(text) != std::string::npos) return row;
+            if (textsearch::HoldsAtCharStart(*line, text)) return row;
         }
     }
     return -1;

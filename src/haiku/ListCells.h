@@ -33,8 +33,9 @@ std::string HaikuCell(const HaikuRecord& record, int index, int column,
 std::string KigoCell(const TopicRecord& topic, int index, int column);
 
 // The first of the first count rows of order whose record holds text in one of its
-// three phrases (a byte substring, case-sensitive), or -1. Readings, season, season
-// word and year are not searched; an empty text is found in row 0.
+// three phrases, starting on a character (textsearch::HoldsAtCharStart), or -1.
+// Readings, season, season word and year are not searched; an empty text is found
+// in row 0.
 int FindPhraseRow(const CHaikuTable& table, const std::vector<int>& order, int count,
                   std::string_view text);
 

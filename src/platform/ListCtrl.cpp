@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -178,6 +180,27 @@ QRect CListCtrl::GetItemRect(int row) const {
 void CListCtrl::Scroll(int dy) {
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->value() + dy);
+}
+
+void CListCtrl::SetSortColumn(int column) {
+    const bool shown = column >= 0 && column < GetColumnCount();
+    header()->setSortIndicatorShown(shown);
+    header()->setSortIndicator(shown ? column : -1, Qt::AscendingOrder);
+}
+
+int CListCtrl::GetSortColumn() const {
+    return header()->isSortIndicatorShown() ? header()->sortIndicatorSection() : -1;
+}
+
+void CListCtrl::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier &&
+        isSignalConnected(QMetaMethod::fromSignal(&CListCtrl::ItemReturnPressed))) {
+        emit ItemReturnPressed(currentIndex().isValid() ? currentIndex().row() : -1);
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void CListCtrl::mousePressEvent(QMouseEvent* event) {

@@ -8,7 +8,9 @@
 //   connect(m_list, &CListCtrl::ColumnClicked, this, &MyView::SortByColumn);
 //
 // A left click selects nothing unless the view allows it; double clicks and right
-// clicks are reported with the row under the pointer (-1 beside the rows).
+// clicks are reported with the row under the pointer (-1 beside the rows). Enter is
+// reported with the current row when a view listens to ItemReturnPressed.
+// A sortable list marks its sort column: SetSortColumn(column) after each sort.
 #pragma once
 
 #include <QTreeView>
@@ -51,6 +53,10 @@ public:
     // Scrolls the list vertically by pixels (positive: towards the end).
     void Scroll(int dy);
 
+    // Shows the (ascending) sort indicator on a column's header; -1 shows none.
+    void SetSortColumn(int column);
+    int GetSortColumn() const;
+
     // When false a left click neither selects nor moves the focus row (default: true).
     void SetLeftClickSelects(bool on) { m_leftClickSelects = on; }
 
@@ -58,8 +64,10 @@ signals:
     void ColumnClicked(int column);
     void ItemDoubleClicked(int row, QPoint viewportPoint);
     void RightButtonDown(int row, QPoint viewportPoint);
+    void ItemReturnPressed(int row);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -3,34 +3,29 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "HaikuTestSupport.h"
+#include "app/Resource.h"
 #include "calendar/DisplayYearDlg.h"
 #include "calendar/OldNewSimpleListView.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/ListCtrl.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
 #include "platform/SpinButtonCtrl.h"
-#include "platform/WinApp.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class TestApp : public CWinApp {
-public:
-    void SetMainWnd(CMDIFrameWnd* frame) { m_pMainWnd = frame; }
-};
-
-// Finishes the next modal dialog once it is shown: steps its year spin, then OK or Cancel.
+// Finishes the next year dialog once it is shown: steps its year spin, then OK or
+// Cancel. The year field shows the year, kept within 1874 to 1959.
 void AnswerYearDialog(int steps, bool ok) {
     QTimer::singleShot(0, [steps, ok] {
         auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        for (int i = 0; i < std::abs(steps); ++i) {
-            if (steps > 0) dialog->YearSpin()->StepUp();
-            else dialog->YearSpin()->StepDown();
-        }
+        QCOMPARE(dialog->windowTitle(), u"旧暦 <1874～1959>"_s);
+        for (int hidden : {1018, 1028, 1031, 1023, 1041})
+            QVERIFY(!dialog->Control(hidden)->isVisibleTo(dialog));
+        CSpinButtonCtrl* spin = dialog->YearSpin();
+        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? spin->StepUp() : spin->StepDown();
+        const int shown = std::clamp(1874 + steps, 1874, 1959);
+        QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), QString::number(shown));
         ok ? dialog->accept() : dialog->reject();
     });
 }
@@ -40,114 +35,47 @@ void AnswerYearDialog(int steps, bool ok) {
 class TestCalendarHall : public QObject {
     Q_OBJECT
 
-private slots:
-    void init() {
-        m_frame = new CMDIFrameWnd;
-        m_app.SetMainWnd(m_frame);
-        m_template = std::make_unique<CMultiDocTemplate>(
-            132, u"\nOldNew\n\n\n\n\n"_s, [] { return new CDocument; },
-            [] { return new CMDIChildWnd; }, [] { return new COldNewSimpleListView; });
-        m_frame->resize(800, 600);
-        m_frame->show();
-    }
-    void cleanup() {
-        m_template->CloseAllDocuments();
-        m_template.reset();
-        delete m_frame;
+private:
+    COldNewSimpleListView* Open() {
+        return m_frame.Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
+                                                   {700, 500});
     }
 
-    void opensAt1874WithItsTitle() {
+private slots:
+    void opensAt1874AndLeftClickSelectsNothing() {
         COldNewSimpleListView* view = Open();
         CListCtrl* list = view->GetListCtrl();
         QCOMPARE(list->GetItemCount(), 354);
-        QCOMPARE(list->GetColumnCount(), 7);
-        const QStringList titles = {u"月"_s, u"日"_s, u"干支"_s, u"西暦"_s, u"月"_s, u"日"_s, u"曜日"_s};
-        for (int c = 0; c < 7; ++c) QCOMPARE(list->GetColumnTitle(c), titles[c]);
-        const QStringList first = {u" 1"_s, u" 1"_s, u"乙巳"_s, u"1874"_s, u" 2"_s, u"17"_s, u"火"_s};
-        for (int c = 0; c < 7; ++c) QCOMPARE(list->GetItemText(0, c), first[c]);
-        QCOMPARE(list->GetItemText(12, 3), QString());
-        QCOMPARE(list->GetItemText(12, 4), u" 3"_s);
-        QCOMPARE(list->GetItemText(12, 5), u" 1"_s);
+        QStringList titles;
+        for (int c = 0; c < list->GetColumnCount(); ++c) titles << list->GetColumnTitle(c);
+        QCOMPARE(titles.join(u' '), u"月 日 干支 西暦 月 日 曜日"_s);
         QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
-    }
-
-    void leftClickSelectsNothing() {
-        COldNewSimpleListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->GetItemRect(3).center());
+        ClickRow(list, 3);
         QVERIFY(list->selectionModel()->selectedRows().isEmpty());
     }
 
-    void dialogOkRebuildsForTheNewYear() {
-        COldNewSimpleListView* view = Open();
-        AnswerYearDialog(2, true);
-        view->OnDispYear();
-        QCOMPARE(view->m_nYear, 1876);
-        CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(list->GetItemCount(), 384);
-        QVERIFY(view->GetDocument()->GetTitle().contains(u"1876年(明治 9年 丙子)"_s));
-    }
-
-    void dialogCancelChangesNothing() {
-        COldNewSimpleListView* view = Open();
-        AnswerYearDialog(5, false);
-        view->OnDispYear();
-        QCOMPARE(view->m_nYear, 1874);
-        QCOMPARE(view->GetListCtrl()->GetItemCount(), 354);
-    }
-
-    void rightClickOpensTheDialog() {
-        COldNewSimpleListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        AnswerYearDialog(85, true);  // 1874 + 85 = 1959
-        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(view->m_nYear, 1959);
-        QCOMPARE(list->GetItemCount(), 354);
-        QCOMPARE(list->GetItemText(0, 2), u"辛酉"_s);
-        QCOMPARE(list->GetItemText(0, 5), u" 8"_s);
-        QCOMPARE(list->GetItemText(0, 6), u"日"_s);
-    }
-
-    void yearSpinClampsAtBothEnds() {
-        CDisplayYearDlg dialog;
-        dialog.m_nYear = 1959;
-        QTimer::singleShot(0, [&dialog] {
-            dialog.YearSpin()->StepUp();
-            QCOMPARE(dialog.m_nYear, 1959);
-            QCOMPARE(qobject_cast<QLineEdit*>(dialog.Control(1021))->text(), u"1959"_s);
-            for (int i = 0; i < 100; ++i) dialog.YearSpin()->StepDown();
-            QCOMPARE(dialog.m_nYear, 1874);
-            QCOMPARE(qobject_cast<QLineEdit*>(dialog.Control(1021))->text(), u"1874"_s);
-            dialog.accept();
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(dialog.m_nYear, 1874);
-        QCOMPARE(dialog.windowTitle(), u"旧暦 <1874～1959>"_s);
-        QVERIFY(dialog.Control(1021)->isVisibleTo(&dialog));
-        QVERIFY(dialog.Control(1040)->isVisibleTo(&dialog));
-        for (int hidden : {1018, 1028, 1031, 1023, 1041}) QVERIFY(!dialog.Control(hidden)->isVisibleTo(&dialog));
-    }
-
-    void twoTablesAreIndependent() {
-        COldNewSimpleListView* first = Open();
-        COldNewSimpleListView* second = Open();
-        AnswerYearDialog(1, true);
-        second->OnDispYear();
-        QCOMPARE(first->m_nYear, 1874);
-        QCOMPARE(second->m_nYear, 1875);
-        QCOMPARE(first->GetListCtrl()->GetItemCount(), 354);
+    void theDialogChangesTheYearOnOkOnly() {
+        // Opened by the command or a right click; spin steps; OK; the year shown then.
+        const std::tuple<bool, int, bool, int> cases[] = {
+            {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
+            {true, 90, true, 1959},  {false, -3, true, 1874}};
+        for (const auto& [rightClick, steps, ok, year] : cases) {
+            COldNewSimpleListView* other = Open();
+            COldNewSimpleListView* view = Open();
+            CListCtrl* list = view->GetListCtrl();
+            AnswerYearDialog(steps, ok);
+            if (rightClick) QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+            else QVERIFY(m_frame.Frame()->RouteCommand(ID_DISP_YEAR));
+            QCOMPARE(view->m_nYear, year);
+            QCOMPARE(list->GetItemCount(), year == 1876 ? 384 : 354);  // 1876 has a leap month
+            QVERIFY(view->GetDocument()->GetTitle().contains(QString::number(year) + u"年"_s));
+            QCOMPARE(other->m_nYear, 1874);  // each table is its own
+            m_frame.CloseAll();
+        }
     }
 
 private:
-    COldNewSimpleListView* Open() {
-        CDocument* document = m_template->OpenDocumentFile(u"旧暦／西暦対照表"_s, true);
-        if (!document) return nullptr;
-        return qobject_cast<COldNewSimpleListView*>(document->GetFirstView());
-    }
-
-    TestApp m_app;
-    CMDIFrameWnd* m_frame = nullptr;
-    std::unique_ptr<CMultiDocTemplate> m_template;
+    ListFrame m_frame{{800, 600}};
 };
 
 QTEST_MAIN(TestCalendarHall)

@@ -1,35 +1,51 @@
-// The haiku card: its fields, stepping with clamping, the stored index and mode on
-// every way of closing, the start-up check box, and an unreadable commentary file.
+// The haiku card: its fields, stepping by keys and arrows with clamping, the tab
+// order, the stored index and mode on every way of closing, the start-up check box,
+// an unreadable commentary file; and the haiku hall's commands on the real main frame.
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QDir>
 #include <QTimer>
 #include <QtTest>
+#include <fstream>
 #include <functional>
 #include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
+#include "app/MainFrame.h"
+#include "app/QuillaryApp.h"
+#include "app/Resource.h"
+#include "app/SearchBar.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
-#include "platform/Fonts.h"
 #include "platform/SpinButtonCtrl.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Runs the card on the stored mode and index; act drives it once it is shown.
-void RunStoredCard(std::function<void(CHaikuCardDlg*)> act) {
-    bool acted = false;
-    QTimer::singleShot(0, [&acted, act] {
+QString Number(int shown) { return u"登録全句の番号 : "_s + QString::number(shown); }
+
+// Drives the next card with act once it is the active window; a card left open is
+// cancelled.
+void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
+    QTimer::singleShot(0, [act] {
         auto* card = qobject_cast<CHaikuCardDlg*>(QApplication::activeModalWidget());
-        QVERIFY(card);
-        acted = true;
+        QVERIFY(card && QTest::qWaitForWindowActive(card));
         act(card);
+        if (card->isVisible()) card->reject();
+    });
+}
+
+// Runs the card on the stored index (mode 0) and drives it with act.
+void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
+    theProfile.SetHaikuNo(index);
+    QString number;
+    OnNextCard([&number, act](CHaikuCardDlg* card) {
+        act(card);
+        number = card->FieldText(1006);
     });
     CHaikuCardDlg::RunWithStoredHaiku();
-    QVERIFY(acted);
+    QVERIFY2(!number.isEmpty(), "the card opened");
 }
 
 }  // namespace
@@ -47,112 +63,88 @@ private slots:
     void showsEveryFieldOfTheFirstHaiku() {
         RecordingNoticeSink notices;
         CHaikuCardDlg card;
-        card.SetDisplayMode(0);
-        card.SetHaikuIndex(0);
         card.OnInitDialog();
-        QCOMPARE(card.windowTitle(), u"Taveloの俳句"_s);
-        QCOMPARE(card.FieldText(1006), u"登録全句の番号 : 1"_s);
-        QCOMPARE(card.FieldText(1011), u"初めて句を留む"_s);
-        QCOMPARE(card.FieldText(1035), Shown(std::string(kBuiltinHaiku[0].line1) + " " +
-                                             kBuiltinHaiku[0].line2 + " " + kBuiltinHaiku[0].line3));
-        QCOMPARE(card.FieldText(1036), u"んまい あいう えお"_s);
-        QCOMPARE(card.FieldText(1008), u"春"_s);
-        QCOMPARE(card.FieldText(1038), u"雪解け"_s);
-        QCOMPARE(card.FieldText(1039), u"山の雪が解けはじめ、\n千曲川の瀬の音が大きくなる。"_s);
-        QCOMPARE(card.FieldText(1037), u"明治 27年甲午(1894)(27才)"_s);
-        QCOMPARE(card.FieldText(1014), u"「五百句」"_s);
+        const std::map<int, QString> fields = {
+            {1006, Number(1)}, {1011, u"初めて句を留む"_s}, {1036, u"んまい あいう えお"_s},
+            {1035, Shown(std::string(kBuiltinHaiku[0].line1) + " " + kBuiltinHaiku[0].line2 + " " +
+                         kBuiltinHaiku[0].line3)},
+            {1008, u"春"_s}, {1038, u"雪解け"_s}, {1037, u"明治 27年甲午(1894)(27才)"_s},
+            {1014, u"「五百句」"_s},
+            // Each 44-byte row of the file on its own line; 大 (bytes 43-44) stays whole
+            // on the first row and nothing after it moves.
+            {1039, u"山の雪が解けはじめ、千曲川の瀬音が1日ごとに大\nきくなる。\n耳で春を知る。"_s}};
+        for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
+        QVERIFY(card.Control(1002)->isHidden() && card.Control(1020)->isHidden());
         QVERIFY(notices.messages.empty());
-
-        // The fixed-pitch 12-pixel font on the text fields; the year line, the source
-        // and the number line keep the dialog font.
-        const QFont text = MakeFontWithHeight(SharedFontDescription(), 12);
-        for (int id : {1035, 1036, 1011, 1008, 1038, 1039}) {
-            QCOMPARE(card.Control(id)->font().family(), text.family());
-            QCOMPARE(card.Control(id)->font().pixelSize(), 12);
-        }
-        for (int id : {1037, 1014, 1006}) QCOMPARE(card.Control(id)->font(), card.font());
-        QVERIFY(card.Control(1002)->isHidden());
-        QVERIFY(card.Control(1020)->isHidden());
-        for (int id : {1006, 1011, 1035, 1036, 1008, 1038, 1037, 1014}) {
-            QVERIFY(qobject_cast<QLineEdit*>(card.Control(id))->isReadOnly());
-        }
-        QVERIFY(qobject_cast<QPlainTextEdit*>(card.Control(1039))->isReadOnly());
     }
 
-    void stepsClampAtBothEnds() {
+    void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
         RecordingNoticeSink notices;
-        CHaikuCardDlg card;
-        card.SetHaikuIndex(0);
-        card.OnInitDialog();
-        card.Spin()->StepUp();  // up: the previous haiku, none before the first
-        QCOMPARE(card.GetHaikuIndex(), 0);
-        QCOMPARE(card.FieldText(1006), u"登録全句の番号 : 1"_s);
-        card.Spin()->StepDown();
-        QCOMPARE(card.GetHaikuIndex(), 1);
-        QCOMPARE(card.FieldText(1036), u"ぬぬぬぬ かきく けこ"_s);
-        QCOMPARE(card.FieldText(1011), QString());  // fields of the previous haiku are gone
-        QCOMPARE(card.FieldText(1039), QString());
-        QTest::keyClick(&card, Qt::Key_Down);
-        QCOMPARE(card.GetHaikuIndex(), 2);
-        QTest::keyClick(&card, Qt::Key_Up);
-        QCOMPARE(card.GetHaikuIndex(), 1);
-
+        // The control with the focus (1, OK, has it on opening), the stored index, the
+        // key, the number shown after it; clamped at both ends.
         const int last = kBuiltinHaikuCount - 1;
-        CHaikuCardDlg end;
-        end.SetHaikuIndex(last);
-        end.OnInitDialog();
-        end.Spin()->StepDown();
-        QCOMPARE(end.GetHaikuIndex(), last);
-        QCOMPARE(end.FieldText(1006), u"登録全句の番号 : "_s + QString::number(kBuiltinHaikuCount));
-        QCOMPARE(end.FieldText(1036), u"  "_s);  // no section: empty reading parts
+        const std::tuple<int, int, Qt::Key, int> cases[] = {
+            {1, 10, Qt::Key_Down, 12},    {1, 10, Qt::Key_Up, 10},      {1017, 10, Qt::Key_Up, 10},
+            {1039, 10, Qt::Key_Down, 12}, {1011, 10, Qt::Key_Down, 12}, {1000, 10, Qt::Key_Up, 10},
+            {1, 0, Qt::Key_Up, 1},        {1, last, Qt::Key_Down, last + 1}};
+        for (const auto& [focus, index, key, shown] : cases) {
+            RunStoredCard(index, [&](CHaikuCardDlg* card) {
+                if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+                QVERIFY(PressKey(key));
+                QCOMPARE(card->FieldText(1006), Number(shown));
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+            });
+        }
         QVERIFY(notices.messages.empty());
+    }
+
+    void arrowButtonsStepAndTheFieldsFollow() {
+        RunStoredCard(0, [](CHaikuCardDlg* card) {
+            QWidget* spin = card->Spin();
+            const int x = spin->width() / 2;
+            QTest::mouseClick(spin->childAt(x, spin->height() * 3 / 4), Qt::LeftButton);
+            QCOMPARE(card->FieldText(1006), Number(2));
+            QCOMPARE(card->FieldText(1036), u"ぬぬぬぬ かきく けこ"_s);
+            // The previous haiku's preface and interpretation are gone.
+            QCOMPARE(card->FieldText(1011) + card->FieldText(1039), QString());
+            QTest::mouseClick(spin->childAt(x, spin->height() / 4), Qt::LeftButton);
+            QCOMPARE(card->FieldText(1006), Number(1));
+        });
+    }
+
+    void tabFollowsTheTemplatesControlOrder() {
+        RunStoredCard(0, [](CHaikuCardDlg* card) {
+            card->Control(1006)->setFocus(Qt::TabFocusReason);
+            QStringList order;
+            for (int i = 0; i < 10 && PressKey(Qt::Key_Tab); ++i)
+                order << QApplication::focusWidget()->objectName();
+            QCOMPARE(order.join(u' '), u"1011 1008 1038 1039 1037 1014 1017 1 1000 1006"_s);
+        });
     }
 
     void everyWayOfClosingStoresTheShownHaiku() {
-        theProfile.SetHaikuNo(4);
-        RunStoredCard([](CHaikuCardDlg* card) {
-            QCOMPARE(card->GetHaikuIndex(), 4);
-            card->Spin()->StepDown();
-            QTest::mouseClick(qobject_cast<QWidget*>(card->Control(1)), Qt::LeftButton);
-        });
-        QCOMPARE(theProfile.GetHaikuNo(-1), 5);
-        QCOMPARE(theProfile.GetHaikuMode(-1), 0);
-        QCOMPARE(theProfile.GetProfileInt("Settings", "HailuMode", -1), 0);
-
-        RunStoredCard([](CHaikuCardDlg* card) {
-            QCOMPARE(card->GetHaikuIndex(), 5);
-            card->Spin()->StepUp();
-            card->Spin()->StepUp();
-            QTest::keyClick(card, Qt::Key_Escape);
-        });
-        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
-
-        RunStoredCard([](CHaikuCardDlg* card) {
-            card->Spin()->StepUp();
-            card->close();  // the close box
-        });
-        QCOMPARE(theProfile.GetHaikuNo(-1), 2);
-    }
-
-    void storedValuesOutsideTheTableShowTheNearestHaiku() {
-        theProfile.SetHaikuNo(100000);
+        for (int way : {0, 1, 2}) {  // OK, Esc, the close box
+            RunStoredCard(4, [way](CHaikuCardDlg* card) {
+                QVERIFY(PressKey(Qt::Key_Down));
+                if (way == 0) QTest::mouseClick(card->Control(1), Qt::LeftButton);
+                if (way == 1) QVERIFY(PressKey(Qt::Key_Escape));
+                if (way == 2) card->close();
+                QVERIFY(!card->isVisible());
+            });
+            QCOMPARE(theProfile.GetHaikuNo(-1), 5);
+            QCOMPARE(theProfile.GetProfileInt("Settings", "HailuMode", -1), 0);
+        }
+        // Stored values outside the table show the nearest haiku and are stored so.
         theProfile.SetHaikuMode(7);
-        QString number;
-        RunStoredCard([&number](CHaikuCardDlg* card) {
-            number = card->FieldText(1006);
-            card->accept();
-        });
-        QCOMPARE(number, u"登録全句の番号 : "_s + QString::number(kBuiltinHaikuCount));
-        QCOMPARE(theProfile.GetHaikuNo(-1), kBuiltinHaikuCount - 1);
-        QCOMPARE(theProfile.GetHaikuMode(-1), 0);
-
-        theProfile.SetHaikuNo(-3);
-        RunStoredCard([&number](CHaikuCardDlg* card) {
-            number = card->FieldText(1006);
-            card->accept();
-        });
-        QCOMPARE(number, u"登録全句の番号 : 1"_s);
-        QCOMPARE(theProfile.GetHaikuNo(-1), 0);
+        const int last = kBuiltinHaikuCount - 1;
+        for (auto [stored, nearest] : {std::pair{99999, last}, std::pair{-3, 0}}) {
+            RunStoredCard(stored, [nearest](CHaikuCardDlg* card) {
+                QCOMPARE(card->FieldText(1006), Number(nearest + 1));
+            });
+            QCOMPARE(theProfile.GetHaikuNo(-1), nearest);
+            QCOMPARE(theProfile.GetHaikuMode(-1), 0);
+        }
     }
 
     void checkBoxFlipsTheStoredFlag() {
@@ -160,34 +152,62 @@ private slots:
         card.OnInitDialog();
         auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
         QVERIFY(check->isChecked());  // no INI: shown at start-up
-        QTest::mouseClick(check, Qt::LeftButton);
-        QCOMPARE(theProfile.GetHaikuView(), 0);
-        QVERIFY(!check->isChecked());
-        QTest::mouseClick(check, Qt::LeftButton);
-        QCOMPARE(theProfile.GetHaikuView(), 1);
-        QVERIFY(check->isChecked());
-
-        // The stored flag decides, whatever the box shows.
-        theProfile.SetHaikuView(0);
-        QTest::mouseClick(check, Qt::LeftButton);
-        QCOMPARE(theProfile.GetHaikuView(), 1);
-        QVERIFY(check->isChecked());
+        // The stored flag decides, whatever the box shows (the last click after a change).
+        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
+            theProfile.SetHaikuView(stored);
+            QTest::mouseClick(check, Qt::LeftButton);
+            QCOMPARE(theProfile.GetHaikuView(), after);
+            QCOMPARE(check->isChecked(), after != 0);
+        }
     }
 
     void unreadableCommentaryIsReportedAtEveryShowing() {
         m_museum->RemoveTxtData("tavelo.txt");
         RecordingNoticeSink notices;
-        CHaikuCardDlg card;
-        card.OnInitDialog();
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(notices.messagesUtf8[0])
-                    .endsWith(u"tavelo.txt\nファイル を読み出し出来ません."_s));
-        QCOMPARE(card.FieldText(1035), Shown(std::string(kBuiltinHaiku[0].line1) + " " +
-                                             kBuiltinHaiku[0].line2 + " " + kBuiltinHaiku[0].line3));
-        QCOMPARE(card.FieldText(1037), u"明治 27年甲午(1894)(27才)"_s);
-        QCOMPARE(card.FieldText(1008), QString());
-        card.Spin()->StepUp();  // clamped, but shown again
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
+        RunStoredCard(0, [&notices](CHaikuCardDlg* card) {
+            QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
+            QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
+            QCOMPARE(card->FieldText(1037), u"明治 27年甲午(1894)(27才)"_s);
+            QCOMPARE(card->FieldText(1008), QString());
+            QVERIFY(PressKey(Qt::Key_Up));  // clamped, but shown again
+            QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
+        });
+    }
+
+    void commandsOpenTheHallsAndTheCardFollowsTheProfile() {
+        RecordingNoticeSink notices;
+        m_museum->WriteTxtData("kigo.txt", "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n");
+        std::ofstream(m_museum->Path() + "/" + program_invocation_short_name + ".INI")
+            << "[Settings]\nonepointview=0\nHaikuView=1\nHaikuNo=2\n";
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QString::fromStdString(m_museum->Path())));
+        // Start-up runs the card on the stored haiku after the main window is shown.
+        QString number;
+        OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
+        QVERIFY(theApp.InitInstance());
+        QCOMPARE(number, Number(3));
+        auto* frame = static_cast<CMainFrame*>(theApp.GetMainWnd());
+        QVERIFY(frame && frame->isVisible());
+        for (auto [command, title, search] : {std::tuple{ID_ALL_HAIKU, u"登録全句"_s, true},
+                                             std::tuple{ID_KIGO_LIST, u"季語一覧"_s, false}}) {
+            QVERIFY(frame->RouteCommand(command));
+            QTRY_COMPARE(frame->GetActiveDocument()->GetTitle(), title);
+            CCmdUI ui(ID_SEARCH);
+            QCOMPARE(frame->UpdateCommand(ui), search);  // and the search box with it
+            QTRY_COMPARE(theSearchBar.GetCombo()->isEnabled(), search);
+        }
+        OnNextCard([&number](CHaikuCardDlg* card) {
+            number = card->FieldText(1006);
+            QVERIFY(PressKey(Qt::Key_Down));
+        });
+        QVERIFY(frame->RouteCommand(ID_TAVELO_HAIKU));
+        QCOMPARE(number, Number(3));
+        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
+        QVERIFY(notices.messages.empty());
+        theApp.CloseAllDocuments();
+        delete frame;
+        theApp.ExitInstance();
+        QDir::setCurrent(previous);
     }
 
 private:

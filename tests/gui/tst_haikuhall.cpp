@@ -1,13 +1,17 @@
-// The haiku hall's list: the built-in collection in seven columns, sorting, the
-// search through the search bar, the search box following the active window, and
-// the double-click that opens the card.
+// The two lists of the haiku collection. The haiku list: the built-in collection in
+// seven columns, sorting with the header's mark, the search through the search bar,
+// the search box following the active window, the double-click and Enter that open
+// the card. The season-word list: kigo.txt in four columns, sorting, the double-click
+// that opens the reader on the row's word. Both with their file missing.
 #include <QComboBox>
-#include <QHeaderView>
-#include <QMdiArea>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <memory>
-#include <numeric>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
@@ -16,218 +20,205 @@
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
-#include "haiku/HaikuTable.h"
 #include "haiku/KigoListView.h"
-#include "haiku/ListCells.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/ListCtrl.h"
-#include "platform/MDIChildWnd.h"
+#include "reader/ReaderDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Topic 0 is the index topic (no season); 初刷 has no reading.
+const char* kTestKigo =
+    "[*]\nk1:季語\nk2:きご\nl4:\n[*]\nk1:雪解け\nk2:ゆきどけ\nk3:春\nd:雪が解けること。\n"
+    "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n[*]\nk1:初刷\nk3:新年\nd:新年最初の印刷。\n"
+    "[*]\nk1:朝顔\nk2:あさがお\nk3:秋\nd:あさがお。\n";
+
+// What the card (its number) or the reader (key|caption) shows that the action
+// opens; the main window is active again afterwards.
+QString RunsModal(const std::function<void()>& action) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* card = qobject_cast<CHaikuCardDlg*>(modal)) shown = card->FieldText(1006);
+        if (auto* reader = qobject_cast<CReaderDialog*>(modal))
+            shown = Shown(reader->Current().topic.key1) + u"|"_s + reader->windowTitle();
+        if (modal) static_cast<QDialog*>(modal)->reject();
+    });
+    action();
+    QWidget* main = AfxGetMainWnd();
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main)) return u"main window inactive"_s;
+    return shown;
+}
+
+}  // namespace
 
 class TestHaikuHall : public QObject {
     Q_OBJECT
 
 private:
     CHaikuListView* Open() {
-        CDocument* document = m_haikuTemplate->OpenDocumentFile(u"登録全句"_s, true);
-        if (!document) return nullptr;
-        auto* view = static_cast<CHaikuListView*>(document->GetFirstView());
-        view->GetParentFrame()->resize(860, 500);
-        return view;
+        return m_frame->Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s, {860, 500});
     }
-    static void CheckTableOrder(CHaikuListView* view) {
-        for (int r = 0; r < view->GetRowCount(); ++r) {
-            QCOMPARE(view->RecordOfRow(r), r);
-            QCOMPARE(view->GetListCtrl()->GetItemText(r, 0), Shown(listcells::NumberCell(r)));
-        }
+    CKigoListView* OpenKigo() {
+        return m_frame->Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s, {600, 400});
     }
-    static void Search(CHaikuListView* view, const QString& text) {
-        theSearchBar.GetCombo()->setEditText(text);
-        view->OnSearch();
+    // Types the text into the search box (Japanese comes from the input method) and
+    // gives the search command, as its button does.
+    void Search(const QString& text) {
+        QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
+        field->clear();
+        QInputMethodEvent typed;
+        typed.setCommitString(text);
+        QApplication::sendEvent(field, &typed);
+        QCOMPARE(field->text(), text);
+        QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
     }
 
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
         m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
-        m_museum->WriteTxtData("kigo.txt", "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n");
-        m_frame = new CMDIFrameWnd;
-        m_app.SetMainWnd(m_frame);
-        QVERIFY(theSearchBar.Create(m_frame));
-        m_haikuTemplate = std::make_unique<CMultiDocTemplate>(
-            IDR_HAIKU_LIST, u"『Tavelo』博物館"_s, [] { return new CDocument; },
-            [] { return new CMDIChildWnd; }, [] { return new CHaikuListView; });
-        m_kigoTemplate = std::make_unique<CMultiDocTemplate>(
-            IDR_KIGO_LIST, u"『Tavelo』博物館"_s, [] { return new CDocument; },
-            [] { return new CMDIChildWnd; }, [] { return new CKigoListView; });
-        m_frame->resize(900, 600);
-        m_frame->show();
+        m_museum->WriteTxtData("kigo.txt", kTestKigo);
+        m_frame = std::make_unique<ListFrame>();
+        QVERIFY(theSearchBar.Create(m_frame->Frame()));
+        m_frame->Frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame->Frame()));
     }
     void cleanup() {
-        m_haikuTemplate->CloseAllDocuments();
-        m_kigoTemplate->CloseAllDocuments();
-        m_haikuTemplate.reset();
-        m_kigoTemplate.reset();
-        delete m_frame;
+        m_frame.reset();
         m_museum.reset();
     }
 
-    void showsTheWholeCollectionWithNumberAndYearLine() {
+    void showBuiltInHaikuAndSeasonWordsInTheirColumns() {
         RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        QVERIFY(view);
-        CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
-        QCOMPARE(list->GetColumnCount(), 7);
-        const QStringList titles = {u"No"_s,   u"初句"_s, u"第ニ句"_s, u"第三句"_s,
-                                    u"季節"_s, u"季語"_s, u"作年次"_s};
-        for (int c = 0; c < 7; ++c) QCOMPARE(list->GetColumnTitle(c), titles[c]);
-        QCOMPARE(list->GetItemText(0, 0), u"   1"_s);
-        QCOMPARE(list->GetItemText(0, 1), Shown(kBuiltinHaiku[0].line1));
-        QCOMPARE(list->GetItemText(0, 4), u"春"_s);
-        QCOMPARE(list->GetItemText(0, 5), u"雪解け"_s);
-        QCOMPARE(list->GetItemText(0, 6), u"明治 27年甲午(1894)(27才)"_s);
-        QCOMPARE(list->GetItemText(3, 4), QString());  // no section for it
-        const int last = kBuiltinHaikuCount - 1;
-        QCOMPARE(list->GetItemText(last, 0), Shown(listcells::NumberCell(last)));
-        // Widths count characters: the year line is twenty wide and fits.
-        QCOMPARE(list->header()->sectionSize(6), list->ColumnWidth(20));
-        QVERIFY(list->fontMetrics().horizontalAdvance(list->GetItemText(0, 6)) <=
-                list->ColumnWidth(20));
-        QVERIFY(list->fontMetrics().horizontalAdvance(u"1731"_s) <= list->ColumnWidth(4));
-        QCOMPARE(view->GetDocument()->GetTitle(), u"登録全句"_s);
-        QVERIFY(notices.messages.empty());
-    }
-
-    void sortsByReadingsAndBackToTableOrder() {
-        CHaikuListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        // A click on the header of the first phrase sorts by its reading; haiku
-        // without a reading follow in table order.
+        CListCtrl* list = Open()->GetListCtrl();
+        CListCtrl* words = OpenKigo()->GetListCtrl();
+        const auto row = [](CListCtrl* l, int r) {
+            QStringList cells;
+            for (int c = 0; c < l->GetColumnCount(); ++c)
+                cells << l->GetColumnTitle(c) + u"="_s + l->GetItemText(r, c);
+            return cells.join(u'|');
+        };
+        const BuiltinHaiku& first = kBuiltinHaiku[0];
+        const QString phrases = u"初句=%1|第ニ句=%2|第三句=%3"_s.arg(
+            Shown(first.line1), Shown(first.line2), Shown(first.line3));
+        QCOMPARE(row(list, 0), u"No=   1|"_s + phrases + u"|季節=春|季語=雪解け|作年次=明治 27年甲午(1894)(27才)"_s);
+        QCOMPARE(row(list, 3).section(u'|', 4, 5), u"季節=|季語="_s);  // no section for it
+        QCOMPARE(row(words, 1), u"No=   2|季語=雪解け|よみ=ゆきどけ|季節=春"_s);
+        QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
+        // Widths count characters: the year line and the largest number fit.
+        const QFontMetrics metrics = list->fontMetrics();
         QHeaderView* header = list->header();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-        QCOMPARE(view->RecordOfRow(0), 2);  // あさがお
-        QCOMPARE(view->RecordOfRow(1), 1);  // ぬぬぬぬ
-        QCOMPARE(view->RecordOfRow(2), 0);  // んまい
-        QCOMPARE(view->RecordOfRow(3), 3);
-        QCOMPARE(list->GetItemText(0, 0), u"   3"_s);
-        QCOMPARE(list->GetItemText(0, 5), u"朝顔"_s);
-        QCOMPARE(list->GetColumnCount(), 7);
-        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
-
-        // The year keeps table order within a year, since the index breaks ties.
-        view->SortByColumn(6);
-        CheckTableOrder(view);
-        // Season, then the season word: 秋 (8F 48) before 春 (8F 74); 蚕 before 雪解け.
-        view->SortByColumn(4);
-        QCOMPARE(view->RecordOfRow(0), 2);
-        QCOMPARE(view->RecordOfRow(1), 1);
-        QCOMPARE(view->RecordOfRow(2), 0);
-        QCOMPARE(view->RecordOfRow(3), 3);
-        view->SortByColumn(0);
-        CheckTableOrder(view);
-    }
-
-    void searchScrollsTheFirstRowHoldingTheTextToTheTop() {
-        RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(list->GetTopIndex(), 0);
-
-        CHaikuTable table;
-        std::vector<int> order(static_cast<std::size_t>(table.GetCount()));
-        std::iota(order.begin(), order.end(), 0);
-        const std::string phrase = kBuiltinHaiku[1000].line2;
-        const int expected = listcells::FindPhraseRow(table, order, table.GetCount(), phrase);
-        QVERIFY(expected >= 0 && expected <= 1000);
-        Search(view, Shown(phrase));
-        QCOMPARE(list->GetTopIndex(), expected);
-        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
-        QCOMPARE(theSearchBar.History(), std::vector<std::string>{phrase});
-
-        // Repeating finds the same row; an empty text finds row 0.
-        Search(view, Shown(phrase));
-        QCOMPARE(list->GetTopIndex(), expected);
-        Search(view, QString());
-        QCOMPARE(list->GetTopIndex(), 0);
+        QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <= header->sectionSize(6));
+        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= header->sectionSize(0));
         QVERIFY(notices.messages.empty());
     }
 
-    void searchForATextOnlyInAReadingReportsItAndStays() {
-        RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        CListCtrl* list = view->GetListCtrl();
-        list->Scroll(list->GetItemRect(0).height() * 50);
-        const int top = list->GetTopIndex();
-        QVERIFY(top > 0);
-        Search(view, u"ぬぬぬぬ"_s);
-        QCOMPARE(notices.messagesUtf8,
-                 std::vector<std::string>{"検索文字列 : ぬぬぬぬ が見つかりません."});
-        QCOMPARE(list->GetTopIndex(), top);
+    void headerClicksSortAndMarkTheColumn() {
+        // Phrases sort by reading, rows without one behind in table order; the season by
+        // 秋 (8F 48) before 春 (8F 74), then by season word. Season words by the word's
+        // bytes, by reading (none last), by season in file order. Numbers from the top.
+        const std::tuple<bool, int, QString> cases[] = {
+            {false, 1, u"3 2 1 4"_s},   {false, 4, u"3 2 1 4"_s},   {false, 6, u"1 2 3 4"_s},
+            {true, 1, u"1 3 4 2 5"_s}, {true, 2, u"5 3 1 2 4"_s}, {true, 3, u"5 2 3 4 1"_s}};
+        for (const auto& [kigo, column, numbers] : cases) {
+            CListCtrl* list = kigo ? OpenKigo()->GetListCtrl() : Open()->GetListCtrl();
+            QCOMPARE(list->GetSortColumn(), 0);  // file and table order: by number
+            const QStringList before = ColumnTexts(list, 0);
+            for (int click = 0; click < 2; ++click) {  // a second click sorts the same
+                ClickHeader(list, column);
+                const QString top = ColumnTexts(list, 0).mid(0, 5).join(u' ').simplified();
+                QCOMPARE(top.left(numbers.size()), numbers);
+                QCOMPARE(list->GetSortColumn(), column);
+                QCOMPARE(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+            }
+            ClickHeader(list, 0);
+            QCOMPARE(ColumnTexts(list, 0), before);
+            QCOMPARE(list->GetSortColumn(), 0);
+            m_frame->CloseAll();
+        }
     }
 
-    void searchBoxAndCommandFollowTheActiveWindow() {
-        QComboBox* box = theSearchBar.GetCombo();
-        QVERIFY(!box->isEnabled());
-        CHaikuListView* view = Open();
-        QTRY_VERIFY(box->isEnabled());
-        CCmdUI search(ID_SEARCH);
-        QVERIFY(m_frame->UpdateCommand(search));
-
-        m_kigoTemplate->OpenDocumentFile(u"季語一覧"_s, true);
-        QTRY_VERIFY(!box->isEnabled());
-        CCmdUI greyed(ID_SEARCH);
-        QVERIFY(!m_frame->UpdateCommand(greyed));
-
-        m_frame->MdiArea()->setActiveSubWindow(view->GetParentFrame());
-        QTRY_VERIFY(box->isEnabled());
+    void searchBringsTheFoundRowsTopToTheTop() {
+        // How the list came to stand between rows (wheel or Ctrl+End), the text, the
+        // found row or -1. 遠 (89 93) also lies across 初日 (8F 89 93 FA) of row 84 and
+        // only row 153 shows it; ル and A lie only across characters or in trail bytes;
+        // ぬぬぬぬ only in a reading.
+        const std::tuple<bool, QString, int> cases[] = {
+            {false, u"遠"_s, 153}, {true, u"遠"_s, 153},  {true, u"浅間"_s, 4},  {false, QString(), 0},
+            {true, u"ぬぬぬぬ"_s, -1}, {false, u"ル"_s, -1}, {true, u"A"_s, -1}};
+        for (const auto& [wheel, text, row] : cases) {
+            RecordingNoticeSink notices;
+            CListCtrl* list = Open()->GetListCtrl();
+            ClickRow(list, 2);
+            if (wheel) TurnWheel(list->viewport(), list->viewport()->rect().center(), -1);
+            else QVERIFY(PressKey(Qt::Key_End, Qt::ControlModifier));
+            QScrollBar* bar = list->verticalScrollBar();
+            const int before = bar->value();
+            QVERIFY(list->GetItemRect(list->GetTopIndex()).top() != 0);  // between rows
+            for (int repeat = 0; repeat < 2; ++repeat) {  // a repeated search finds the same row
+                Search(text);
+                QCOMPARE(row < 0 ? bar->value() - before : list->GetItemRect(row).top(), 0);
+            }
+            QVERIFY(!list->selectionModel()->isRowSelected(std::max(row, 0), {}));  // not selected
+            const std::string missing = "検索文字列 : " + text.toStdString() + " が見つかりません.";
+            QCOMPARE(notices.messagesUtf8, std::vector<std::string>(row < 0 ? 2 : 0, missing));
+            const std::string typed = Cp(text.toUtf8().constData());
+            QCOMPARE(std::ranges::count(theSearchBar.History(), typed), text.isEmpty() ? 0 : 1);
+            m_frame->CloseAll();
+        }
     }
 
-    void doubleClickOpensTheCardOnTheRowsHaiku() {
+    void doubleClickOrEnterOpensTheRowsCardOrReader() {
         RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        view->SortByColumn(1);  // row 0 now shows haiku 3
-        CListCtrl* list = view->GetListCtrl();
-        QString shownNumber;
-        QTimer::singleShot(0, [&shownNumber] {
-            auto* card = qobject_cast<CHaikuCardDlg*>(QApplication::activeModalWidget());
-            QVERIFY(card);
-            shownNumber = card->FieldText(1006);
-            card->reject();
-        });
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->GetItemRect(0).center());
-        QCOMPARE(shownNumber, u"登録全句の番号 : 3"_s);
+        CListCtrl* list = Open()->GetListCtrl();
+        ClickHeader(list, 1);  // row 0 shows haiku number 3
+        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
+        ClickRow(list, 0);
+        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
         QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
 
-        // Beside the rows (right of the last column) only a beep.
+        CListCtrl* words = OpenKigo()->GetListCtrl();
+        ClickHeader(words, 2);  // row 1 is 蚕 now
+        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
+        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
+
+        // Beside the rows only a beep.
         const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
         QVERIFY(beside.x() < list->viewport()->width());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
-        QCOMPARE(notices.beeps, 1);
+        const QPoint below(10, words->GetItemRect(4).bottom() + 20);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(notices.beeps, 2);
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(notices.messages.empty());
     }
 
-    void missingCommentaryIsReportedAndTheListStillBuilt() {
+    void missingFilesAreReported() {
         m_museum->RemoveTxtData("tavelo.txt");
+        m_museum->RemoveTxtData("kigo.txt");
         RecordingNoticeSink notices;
-        CHaikuListView* view = Open();
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(notices.messagesUtf8[0]).endsWith(u"\nファイル を読み出し出来ません."_s));
-        QCOMPARE(view->GetListCtrl()->GetItemCount(), kBuiltinHaikuCount);
-        QCOMPARE(view->GetListCtrl()->GetItemText(0, 4), QString());
-        view->SortByColumn(1);  // every key is the sentinel: table order
-        CheckTableOrder(view);
+        CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
+        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
+        QCOMPARE(list->GetItemText(0, 4), QString());
+        const QStringList numbers = ColumnTexts(list, 0);
+        ClickHeader(list, 1);  // every key is the sentinel: table order
+        QCOMPARE(ColumnTexts(list, 0), numbers);
+
+        CListCtrl* words = OpenKigo()->GetListCtrl();  // empty, without columns
+        QCOMPARE(words->GetColumnCount(), 0);
+        QCOMPARE(words->GetItemCount(), 0);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(notices.beeps, 1);
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
+        QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
+        QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
     }
 
 private:
-    TestApp m_app;
     std::unique_ptr<TempMuseum> m_museum;
-    CMDIFrameWnd* m_frame = nullptr;
-    std::unique_ptr<CMultiDocTemplate> m_haikuTemplate;
-    std::unique_ptr<CMultiDocTemplate> m_kigoTemplate;
+    std::unique_ptr<ListFrame> m_frame;
 };
 
 QTEST_MAIN(TestHaikuHall)

@@ -1,73 +1,76 @@
-// The built museum as a visitor sees it: the calendar hall on 1876, the reader on
-// the chronology with a link previewed, and the tips dialog. Each window must open
-// on the real files without a notice; its picture is kept (in $QUILLARY_PICTURES,
-// or <build>/pictures) for the README.
-#include <QDir>
+// The built museum as a visitor sees it: the haiku list (every haiku has its
+// commentary), the card, the season-word list, the calendar hall on 1876, the reader
+// on the chronology with a link previewed, and the tips dialog. Each window opens on
+// the real files without a notice; its picture is kept (in $QUILLARY_PICTURES, or
+// <build>/pictures) for the README. Nothing is written into the museum folder.
 #include <QtTest>
+#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
-#include "ReaderTestSupport.h"
-#include "app/ProfileStore.h"
 #include "app/Resource.h"
 #include "calendar/OldNewSimpleListView.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/ListCtrl.h"
-#include "platform/MDIChildWnd.h"
+#include "haiku/BuiltinHaiku.h"
+#include "haiku/HaikuCardDlg.h"
+#include "haiku/HaikuListView.h"
+#include "haiku/KigoListView.h"
 #include "reader/ReaderDialog.h"
 #include "reader/TextPane.h"
 #include "reader/TipsDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const char kMuseum[] = QUILLARY_BINARY_DIR "/museum";
-
-}  // namespace
-
 class TestMuseumPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { theProfile.SetupProfile(kMuseum, "pictures"); }
+    void initTestCase() { m_museum = std::make_unique<BuiltMuseum>(); }
+    void cleanupTestCase() { QVERIFY(m_museum->Untouched()); }
+    void init() { m_notices = std::make_unique<RecordingNoticeSink>(); }
+    void cleanup() { QVERIFY(m_notices->messages.empty()); }
+
+    void haikuListSeasonWordsAndCardHaveTheirCommentary() {
+        ListFrame frame({900, 560});
+        CHaikuListView* view = frame.Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s);
+        CListCtrl* list = view->GetListCtrl();
+        QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
+        for (int c : {4, 5, 6}) QVERIFY(!ColumnTexts(list, c).contains(QString()));
+        ClickHeader(list, 2);
+        QVERIFY(view->RecordOfRow(0) != 0);
+        QVERIFY(KeepPicture(frame.Frame(), u"haiku-list-sorted-by-second-phrase"_s));
+        CListCtrl* words = frame.Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s)->GetListCtrl();
+        QVERIFY(words->GetItemCount() > 2);
+        ClickHeader(words, 2);
+        QVERIFY(KeepPicture(frame.Frame(), u"season-word-list-by-reading"_s));
+
+        CHaikuCardDlg card;  // the last haiku has its reading too
+        card.SetHaikuIndex(kBuiltinHaikuCount - 1);
+        card.OnInitDialog();
+        QVERIFY(!card.FieldText(1036).trimmed().isEmpty() && !card.FieldText(1039).isEmpty());
+        card.show();
+        QVERIFY(KeepPicture(&card, u"haiku-card"_s));
+        card.close();  // stores the shown haiku, in the test's own INI
+        QCOMPARE(theProfile.GetHaikuNo(-1), kBuiltinHaikuCount - 1);
+    }
 
     void calendarHallOn1876() {
-        RecordingNoticeSink notices;
-        CMDIFrameWnd frame;
-        TestApp app;
-        app.SetMainWnd(&frame);
-        frame.resize(520, 560);
-        frame.show();
-        CMultiDocTemplate docTemplate(IDR_OLDNEW_LIST, u"『Tavelo』博物館"_s,
-                                      [] { return new CDocument; }, [] { return new CMDIChildWnd; },
-                                      [] { return new COldNewSimpleListView; });
-        CDocument* document = docTemplate.OpenDocumentFile(u"旧暦・西暦対照表"_s, true);
-        QVERIFY(document);
-        auto* view = qobject_cast<COldNewSimpleListView*>(document->GetFirstView());
-        view->GetParentFrame()->showMaximized();
+        ListFrame frame({520, 560});
+        auto* view = frame.Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦・西暦対照表"_s);
         view->m_nYear = 1876;
         view->BuildTable();
         CListCtrl* list = view->GetListCtrl();
         QCOMPARE(list->GetItemCount(), 384);
         // Scroll to the leap fifth month, which begins on 1876-06-22.
-        int leapRow = -1;
-        for (int row = 0; row < list->GetItemCount() && leapRow < 0; ++row) {
-            if (list->GetItemText(row, 0) == u"閏 5"_s) leapRow = row;
-        }
+        const int leapRow = static_cast<int>(ColumnTexts(list, 0).indexOf(u"閏 5"_s));
         QVERIFY(leapRow > 0);
         QCOMPARE(list->GetItemText(leapRow, 5), u"22"_s);
         list->scrollTo(list->model()->index(leapRow - 3, 0), QAbstractItemView::PositionAtTop);
-        QVERIFY(KeepPicture(&frame, u"calendar-1876"_s));
-        QVERIFY(notices.messages.empty());
-        docTemplate.CloseAllDocuments();
+        QVERIFY(KeepPicture(frame.Frame(), u"calendar-1876"_s));
     }
 
     void readerOnTheChronologyWithALinkPreviewed() {
-        RecordingNoticeSink notices;
         CReaderDialog dialog;
-        dialog.SetPath(std::string(kMuseum) + "/TxtData/life.txt");
+        dialog.SetPath(theProfile.TxtDataPath("life.txt"));
         dialog.SetTitle(Cp("Tavelo略年譜"));
         dialog.SetInitialKey(Cp("生涯のあらまし"));
         QVERIFY(dialog.Create());
@@ -84,18 +87,19 @@ private slots:
         SendMouse(&dialog, QEvent::MouseMove, pane->mapTo(&dialog, link->rect.center()));
         QCOMPARE(dialog.Reference().topic.key1, key);
         QVERIFY(KeepPicture(&dialog, u"reader-chronology"_s));
-        QVERIFY(notices.messages.empty());
     }
 
     void tipsDialogGreets() {
-        RecordingNoticeSink notices;
         CTipsDialog dialog;
         QVERIFY(dialog.OnInitDialog());
         QVERIFY(!dialog.Title().empty());
         dialog.show();
         QVERIFY(KeepPicture(&dialog, u"tips-dialog"_s));
-        QVERIFY(notices.messages.empty());
     }
+
+private:
+    std::unique_ptr<BuiltMuseum> m_museum;
+    std::unique_ptr<RecordingNoticeSink> m_notices;
 };
 
 QTEST_MAIN(TestMuseumPictures)
