@@ -4,36 +4,10 @@
 
 #include <QFile>
 
-#include "platform/Cp932.h"
 #include "platform/EditView.h"
 #include "platform/NoticeWnd.h"
 #include "platform/PrivateProfile.h"
 #include "platform/WaitCursor.h"
-
-namespace {
-
-std::string Message(std::string_view fsPath, std::string_view text) {
-    std::string message = cp932::FromUtf8Lossy(fsPath);
-    message += '\n';
-    message += text;
-    return message;
-}
-
-std::string TooLargeMessage(std::string_view fsPath) {
-    return Message(fsPath, "ファイルが大きすぎるため開きません (編集窓で開けるのは " +
-                               std::to_string(CQuillaryDoc::kMaxFileBytes / (1024 * 1024)) +
-                               " MB までです).");
-}
-
-std::string WriteErrorMessage(std::string_view fsPath, WriteFileError error) {
-    if (error == WriteFileError::HardLinked)
-        return Message(fsPath,
-                       "このファイルには別の名前 (ハードリンク) もあるため、すべての名前を一度に"
-                       "書き換えられません。保存しませんでした。");
-    return CannotWriteMessage(fsPath);
-}
-
-}  // namespace
 
 CEditView* CQuillaryDoc::EditView() const { return dynamic_cast<CEditView*>(GetFirstView()); }
 
@@ -58,7 +32,7 @@ bool CQuillaryDoc::OnOpenDocument(const QString& path) {
         return false;
     }
     if (st.st_size > kMaxFileBytes) {
-        notice.MessageBox(TooLargeMessage(fsPath));
+        notice.MessageBox(TooLargeMessage(fsPath, kMaxFileBytes / (1024 * 1024)));
         return false;
     }
     CWaitCursor wait;
@@ -77,14 +51,12 @@ bool CQuillaryDoc::OnOpenDocument(const QString& path) {
     // breaks; a text it does not hand back unchanged could not be saved as it was.
     if (!m_bReadOnly && view->GetText().toStdString() != text.utf8) {
         m_bReadOnly = true;
-        text.reason =
-            "このファイルには編集窓がそのまま保てない文字があるため、"
-            "書き換えないように読み取り専用で開きます。";
+        text.reason = CannotKeepReason();
     }
     m_original = std::move(text.utf8);
     view->SetReadOnly(m_bReadOnly);
     SetModifiedFlag(false);
-    if (m_bReadOnly) notice.MessageBox(Message(fsPath, text.reason));
+    if (m_bReadOnly) notice.MessageBox(ReadOnlyMessage(fsPath, text.reason));
     return true;
 }
 
@@ -105,7 +77,8 @@ bool CQuillaryDoc::OnSaveDocument(const QString& path) {
     }
     WriteFileError error = WriteFileError::None;
     if (!WriteFileReplacing(fsPath, *bytes, &error)) {
-        notice.MessageBox(WriteErrorMessage(fsPath, error));
+        notice.MessageBox(error == WriteFileError::HardLinked ? HardLinkedMessage(fsPath)
+                                                              : CannotWriteMessage(fsPath));
         return false;
     }
     // What is on disk now is the text the next save compares with.

@@ -162,3 +162,23 @@ std::string CannotEncodeMessage(std::string_view path) {
 std::string CannotWriteMessage(std::string_view path) {
     return WithPath(path, "ファイル に書き込めません.");
 }
+
+std::string HardLinkedMessage(std::string_view path) {
+    return WithPath(path,
+                    "このファイルには別の名前 (ハードリンク) もあるため、すべての名前を一度に"
+                    "書き換えられません。保存しませんでした。");
+}
+
+std::string TooLargeMessage(std::string_view path, long long limitMegabytes) {
+    return WithPath(path, "ファイルが大きすぎるため開きません (編集窓で開けるのは " +
+                              std::to_string(limitMegabytes) + " MB までです).");
+}
+
+std::string CannotKeepReason() {
+    return "このファイルには編集窓がそのまま保てない文字があるため、"
+           "書き換えないように読み取り専用で開きます。";
+}
+
+std::string ReadOnlyMessage(std::string_view path, std::string_view reason) {
+    return WithPath(path, reason);
+}

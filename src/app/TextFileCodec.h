@@ -46,3 +46,8 @@ std::optional<std::string> EncodeTextFile(std::string_view utf8, std::string_vie
 // cp932 messages of the edit window (the path in file-system bytes).
 std::string CannotEncodeMessage(std::string_view path);
 std::string CannotWriteMessage(std::string_view path);
+std::string HardLinkedMessage(std::string_view path);
+std::string TooLargeMessage(std::string_view path, long long limitMegabytes);
+std::string ReadOnlyMessage(std::string_view path, std::string_view reason);
+// Why a text the edit control would alter opens read-only.
+std::string CannotKeepReason();
