@@ -1,6 +1,8 @@
 // The plain-text edit windows: new and open, loading and saving in the file's own
 // encoding, read-only files, and the questions asked before closing a modified one.
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -14,6 +16,7 @@
 #include "GuiNoticeRecorder.h"
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
+#include "platform/CloseSignals.h"
 #include "platform/CommandIds.h"
 #include "platform/FileDialog.h"
 
@@ -54,6 +57,7 @@ private slots:
     void textCp932CannotCarryIsNotSavedOverACp932File();
     void closingAModifiedWindowAsks();
     void cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos();
+    void terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce();
 
 private:
     QString File(const QString& name) const { return m_dir->filePath(name); }
@@ -273,6 +277,32 @@ void EditWindowsTest::cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos
     QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
     notices.answers = {NoticeAnswer::No};
     QVERIFY(app.Close());
+}
+
+void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce() {
+    GuiNoticeRecorder notices;
+    AppSession app(m_dir->path());
+    CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
+    theApp.OnFileNew();
+    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
+    notices.answers = {NoticeAnswer::Cancel};
+    ::raise(SIGTERM);
+    QTRY_COMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
+    QVERIFY(app.Frame() && app.Frame()->isVisible());  // cancelled: the program goes on
+    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
+    notices.answers = {NoticeAnswer::No};
+    const pid_t child = ::fork();
+    if (child == 0) {  // two signals in a row: the second ends the process at once
+        ::raise(SIGINT);
+        ::raise(SIGINT);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
+    QTRY_VERIFY(!app.Frame());
+    QCOMPARE(notices.questions.size(), 2);
 }
 
 QTEST_MAIN(EditWindowsTest)
