@@ -149,7 +149,12 @@ std::optional<std::string> EncodeTextFile(std::string_view utf8, std::string_vie
     if (layout.bom) text += kBom;
     for (std::size_t i = 0; i < now.size(); ++i) {
         text += now[i];
-        if (i + 1 < now.size()) text += BytesOf(endOf(i));
+        if (i + 1 == now.size()) break;
+        LineEnd end = endOf(i);
+        // An LF straight after a lone CR (an empty line between them) would read as one
+        // CR LF and lose a line.
+        if (end == LineEnd::Lf && !text.empty() && text.back() == '\r') end = LineEnd::CrLf;
+        text += BytesOf(end);
     }
     if (layout.encoding == TextEncoding::Utf8) return text;
     return cp932::FromUtf8(text);

@@ -44,6 +44,7 @@ TEST(TextFileCodec, AnEditKeepsTheMarkAndTheEndsOfUntouchedLines) {
         {"a\rb\nc\r\nd", "a\nnew\nb\nc\nd", "a\rnew\nb\nc\r\nd"},    // a line added
         {"a\rb\nc\r\nd\r\n", "a\nc\nd\n", "a\rc\r\nd\r\n"},            // a line removed
         {"a\nb\n", "a\nb\nc\n", "a\nb\nc\n"},                          // new lines: most common end
+        {"a\rb\n\nc", "a\n\nc", "a\r\r\nc"},  // never a lone CR just before an LF
     };
     for (const auto& c : cases) {
         DecodedText text = DecodeTextFile(c.bytes);
