@@ -3,7 +3,9 @@
 #include <errno.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "platform/PrivateProfile.h"
 
@@ -117,11 +119,23 @@ std::vector<std::string> CProfileStore::LoadFindStrings() const {
     std::vector<std::string> entries;
     std::optional<std::string> text = ReadWholeFile(m_iniPath);
     if (!text) return entries;
-    CIniText ini(std::move(*text));
+    // One pass over the section: "FindN" keys by their number (the first of a name wins).
+    std::unordered_map<int, std::string> byNumber;
+    CIniText(std::move(*text)).ForEachKey(kFindStrings, [&](std::string_view key, std::string_view value) {
+        if (key.size() > 4 && EqualNoCaseCp932(key.substr(0, 4), "Find")) {
+            std::string_view digits = key.substr(4);
+            int n = 0;
+            auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+            if (error == std::errc() && end == digits.data() + digits.size() && n > 0 &&
+                digits.front() != '0')
+                byNumber.try_emplace(n, value);
+        }
+        return true;
+    });
     for (int i = 1;; ++i) {
-        std::optional<std::string> value = ini.Find(kFindStrings, FindKey(i));
-        if (!value || value->empty()) break;
-        entries.push_back(std::move(*value));
+        auto it = byNumber.find(i);
+        if (it == byNumber.end() || it->second.empty()) break;
+        entries.push_back(std::move(it->second));
     }
     return entries;
 }

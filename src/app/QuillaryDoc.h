@@ -1,8 +1,9 @@
 // CQuillaryDoc: the document of every template. For the list templates (130-132) it
 // accepts any path name and reads nothing: the path name is the window's title. For
 // the edit template (129) it loads the file's text into the edit view and writes it
-// back in the encoding it was read in (see TextFileCodec.h); Save is greyed for list
-// windows and for a file opened read-only.
+// back in the encoding and layout it was read in (see TextFileCodec.h); Save is greyed
+// for list windows and for a file opened read-only. Only regular files up to
+// kMaxFileBytes are opened; the wait cursor shows while one loads.
 #pragma once
 
 #include "app/TextFileCodec.h"
@@ -17,14 +18,16 @@ public:
     bool OnSaveDocument(const QString& path) override;
     bool CanSave() const override;
 
-    TextEncoding Encoding() const { return m_encoding; }
+    static constexpr long long kMaxFileBytes = 16LL * 1024 * 1024;
+
+    TextEncoding Encoding() const { return m_layout.encoding; }
     bool IsReadOnly() const { return m_bReadOnly; }
 
 private:
     CEditView* EditView() const;
 
-    TextEncoding m_encoding = TextEncoding::Cp932;
+    TextFileLayout m_layout;
+    std::string m_original;         // the text as read or last saved, "\n" line ends
     bool m_bEncodingKnown = false;  // false for a new document: cp932 when it can carry the text
-    bool m_bCrLf = true;
     bool m_bReadOnly = false;
 };

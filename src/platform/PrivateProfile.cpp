@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -21,9 +22,11 @@ struct Line {
     std::size_t next;   // offset of the following line
 };
 
+// LF ends a line and a CR just before it belongs to the line end; any other CR stays
+// in the line. A UTF-8 byte-order mark before the first line is not part of it.
 std::vector<Line> SplitLines(const std::string& text) {
     std::vector<Line> lines;
-    std::size_t pos = 0;
+    std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (pos < text.size()) {
         std::size_t lf = text.find('\n', pos);
         std::size_t next = lf == std::string::npos ? text.size() : lf + 1;
@@ -47,8 +50,8 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     if (line.empty() || line.front() != '[') return std::nullopt;
     line.remove_prefix(1);
     std::size_t close = line.find(']');
-    if (close != std::string_view::npos) line = line.substr(0, close);
-    return Trim(line);
+    if (close == std::string_view::npos) return std::nullopt;  // "[name" is no header
+    return Trim(line.substr(0, close));
 }
 
 struct Entry {
@@ -113,18 +116,28 @@ int ParseProfileInt(std::string_view value, int def) {
 }
 
 std::optional<std::string> CIniText::Find(std::string_view section, std::string_view key) const {
+    std::optional<std::string> found;
+    ForEachKey(section, [&](std::string_view name, std::string_view value) {
+        if (!EqualNoCaseCp932(name, key)) return true;
+        found = std::string(value);
+        return false;
+    });
+    return found;
+}
+
+void CIniText::ForEachKey(std::string_view section,
+                          const std::function<bool(std::string_view, std::string_view)>& visit) const {
     bool inSection = false;
     for (const Line& line : SplitLines(m_text)) {
         std::string_view text(m_text.data() + line.begin, line.end - line.begin);
         if (auto name = SectionName(text)) {
+            if (inSection) return;  // only the first section of a name counts
             inSection = EqualNoCaseCp932(*name, section);
             continue;
         }
         if (!inSection) continue;
-        auto entry = KeyLine(text);
-        if (entry && EqualNoCaseCp932(entry->key, key)) return std::string(entry->value);
+        if (auto entry = KeyLine(text); entry && !visit(entry->key, entry->value)) return;
     }
-    return std::nullopt;
 }
 
 void CIniText::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -174,45 +187,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     buffer << in.rdbuf();
     if (in.bad()) return std::nullopt;
     return std::move(buffer).str();
-}
-
-bool WriteFileReplacing(const std::string& path, std::string_view contents) {
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    // A file marked read-only stays as it is, also for a user who could override the mark.
-    if (exists && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) return false;
-    std::size_t slash = path.rfind('/');
-    std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = dir + (dir.back() == '/' ? "" : "/") + "." + name + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (ok && left > 0) {
-        ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (ok) {
-        mode_t mode = exists ? (old.st_mode & 07777) : 0;
-        if (!exists) {
-            mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ok = ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    }
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
 }
 
 std::string CPrivateProfile::GetString(std::string_view section, std::string_view key,

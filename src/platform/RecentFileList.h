@@ -1,6 +1,7 @@
 // The recent-file list: the newest path first, no path twice, at most N entries,
 // kept in the INI file under [Recent File List] as File1, File2, ...
-// Paths are the file system's bytes and are stored as they are.
+// Paths are held as UTF-8 and stored in cp932 like the rest of the INI; a path that
+// cp932 cannot carry is left out of the stored list.
 #pragma once
 
 #include <string>

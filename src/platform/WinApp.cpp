@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include "platform/CloseSignals.h"
 #include "platform/CommandIds.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
@@ -45,6 +46,8 @@ int CWinApp::Run() {
         ExitInstance();
         return 1;
     }
+    // SIGTERM, SIGHUP and SIGINT close the program as the Exit command does.
+    CCloseSignals::Install([this] { OnAppExit(); });
     int code = QApplication::exec();
     // The closed main frame goes now, and with it its bars (the search bar saves its
     // history), before the exit processing writes the recent-file list.

@@ -1,5 +1,11 @@
 // The plain-text edit windows: new and open, loading and saving in the file's own
 // encoding, read-only files, and the questions asked before closing a modified one.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -10,6 +16,7 @@
 #include "GuiNoticeRecorder.h"
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"
+#include "platform/CloseSignals.h"
 #include "platform/CommandIds.h"
 #include "platform/FileDialog.h"
 
@@ -40,13 +47,17 @@ private slots:
     void ctrlNTwiceGivesQuillar1AndQuillar2();
     void openLoadsTheTextAndSaveWritesItBack_data();
     void openLoadsTheTextAndSaveWritesItBack();
-    void bytesNoEncodingCarriesOpenReadOnly();
-    void unreadableFileIsReportedAndOpensNothing();
+    void bytesTheWindowCannotKeepOpenReadOnly_data();
+    void bytesTheWindowCannotKeepOpenReadOnly();
+    void oddFileIsReportedAtOnceAndOpensNothing_data();
+    void oddFileIsReportedAtOnceAndOpensNothing();
+    void saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks();
     void openingAnOpenFileActivatesItsWindow();
     void untitledSaveAsksForANameAndKeepsCp932();
     void textCp932CannotCarryIsNotSavedOverACp932File();
     void closingAModifiedWindowAsks();
     void cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos();
+    void terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce();
 
 private:
     QString File(const QString& name) const { return m_dir->filePath(name); }
@@ -75,17 +86,29 @@ void EditWindowsTest::ctrlNTwiceGivesQuillar1AndQuillar2() {
 void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("cp932, CR LF") << kCp932Text << u"俳句\n季語\n"_qs;
-    QTest::newRow("UTF-8, LF") << u"俳句\n🌸 spring\n"_qs.toUtf8() << u"俳句\n🌸 spring\n"_qs;
-    QTest::newRow("no-break space kept") << QByteArray(
-                                                "a\xc2\xa0"
-                                                "b\n")
-                                         << u"a\u00a0b\n"_qs;
+    QTest::addColumn<QByteArray>("added");  // "追加" and a line end as saved after the text
+    const QByteArray cp932Added = QByteArray::fromHex("92 c7 89 c1");
+    const QByteArray utf8Added = u"追加"_qs.toUtf8();
+    QTest::newRow("cp932, CR LF") << kCp932Text << u"俳句\n季語\n"_qs << cp932Added + "\r\n";
+    QTest::newRow("UTF-8, LF") << u"俳句\n🌸 spring\n"_qs.toUtf8() << u"俳句\n🌸 spring\n"_qs
+                               << utf8Added + "\n";
+    QTest::newRow("no-break space kept") << QByteArray("a\xc2\xa0" "b\n") << u"a\u00a0b\n"_qs
+                                         << utf8Added + "\n";
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "a\r\n") << u"a\n"_qs
+                                     << utf8Added + "\r\n";
+    QTest::newRow("CR only") << QByteArray("a\rb\r") << u"a\nb\n"_qs << cp932Added + "\r";
+    QTest::newRow("lone CR in LF") << QByteArray("a\rb\nc\n") << u"a\nb\nc\n"_qs << cp932Added + "\n";
+    QTest::newRow("lone CR in CR LF") << QByteArray("a\rb\r\nc\r\n") << u"a\nb\nc\n"_qs
+                                      << cp932Added + "\r\n";
+    QTest::newRow("LF and CR LF") << QByteArray("a\nb\r\nc\n") << u"a\nb\nc\n"_qs << cp932Added + "\n";
+    QTest::newRow("U+2029") << u"俳\u2029句\u2029"_qs.toUtf8() << u"俳\n句\n"_qs
+                            << utf8Added + "\u2029";
 }
 
 void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
+    QFETCH(QByteArray, added);
     GuiNoticeRecorder notices;
     const QString path = File(u"poem.txt"_qs);
     WriteBytes(path, bytes);
@@ -106,18 +129,22 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
     QVERIFY(frame->GetActiveDocument()->IsModified());
     QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
     QVERIFY(!frame->GetActiveDocument()->IsModified());
-    const QByteArray added =
-        bytes.contains("\r\n") ? QByteArray::fromHex("92 c7 89 c1 0d 0a") : u"追加\n"_qs.toUtf8();
     QCOMPARE(ReadBytes(path), bytes + added);
     QVERIFY(notices.messages.isEmpty());
     QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),
              QFileInfo(path).absoluteFilePath());
 }
 
-void EditWindowsTest::bytesNoEncodingCarriesOpenReadOnly() {
+void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("neither encoding") << QByteArray("abc\x81\x0a\xff\xfe\n");
+    QTest::newRow("frame mark the control turns into a line break") << u"a\uFDD0b\n"_qs.toUtf8();
+}
+
+void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly() {
+    QFETCH(QByteArray, bytes);
     GuiNoticeRecorder notices;
     const QString path = File(u"mixed.txt"_qs);
-    const QByteArray bytes("abc\x81\x0a\xff\xfe\n");
     WriteBytes(path, bytes);
     AppSession app(m_dir->path());
     CMainFrame* frame = app.Frame();
@@ -132,13 +159,52 @@ void EditWindowsTest::bytesNoEncodingCarriesOpenReadOnly() {
     QCOMPARE(ReadBytes(path), bytes);
 }
 
-void EditWindowsTest::unreadableFileIsReportedAndOpensNothing() {
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << u"missing.txt"_qs << u"ファイル を読み出し出来ません."_qs;
+    QTest::newRow("FIFO") << u"fifo.txt"_qs << u"ファイル を読み出し出来ません."_qs;
+    QTest::newRow("folder") << u"folder.txt"_qs << u"ファイル を読み出し出来ません."_qs;
+    QTest::newRow("too large") << u"large.txt"_qs
+                               << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 16 MB までです)."_qs;
+}
+
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    ::mkfifo(QFile::encodeName(File(u"fifo.txt"_qs)).constData(), 0644);
+    QDir(m_dir->path()).mkdir(u"folder.txt"_qs);
+    QFile large(File(u"large.txt"_qs));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
+    large.close();
     GuiNoticeRecorder notices;
     AppSession app(m_dir->path());
-    const QString path = File(u"missing.txt"_qs);
-    QVERIFY(!theApp.OpenDocumentFile(path));
-    QCOMPARE(notices.messages, QStringList{path + u"\nファイル を読み出し出来ません."_qs});
+    QVERIFY(!theApp.OpenDocumentFile(File(name)));
+    QCOMPARE(notices.messages, QStringList{File(name) + u'\n' + message});
     QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
+}
+
+void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
+    GuiNoticeRecorder notices;
+    WriteBytes(File(u"real.txt"_qs), "a\n");
+    QVERIFY(QFile::link(u"real.txt"_qs, File(u"link.txt"_qs)));
+    WriteBytes(File(u"hard.txt"_qs), "a\n");
+    ::link(QFile::encodeName(File(u"hard.txt"_qs)).constData(),
+           QFile::encodeName(File(u"hard2.txt"_qs)).constData());
+    AppSession app(m_dir->path());
+    for (const QString& name : {u"link.txt"_qs, u"hard.txt"_qs}) {
+        QVERIFY(theApp.OpenDocumentFile(File(name)));
+        ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"x"_qs);
+        QVERIFY(app.Frame()->RouteCommand(ID_FILE_SAVE));
+    }
+    QVERIFY(QFileInfo(File(u"link.txt"_qs)).isSymLink());
+    QCOMPARE(ReadBytes(File(u"real.txt"_qs)), QByteArray("xa\n"));
+    QCOMPARE(notices.messages.size(), 1);
+    QVERIFY(notices.messages[0].contains(u"ハードリンク"_qs));
+    QCOMPARE(ReadBytes(File(u"hard2.txt"_qs)), QByteArray("a\n"));
+    QVERIFY(app.Frame()->GetActiveDocument()->IsModified());
+    notices.answers = {NoticeAnswer::No};
+    QVERIFY(app.Close());
 }
 
 void EditWindowsTest::openingAnOpenFileActivatesItsWindow() {
@@ -211,6 +277,32 @@ void EditWindowsTest::cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos
     QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
     notices.answers = {NoticeAnswer::No};
     QVERIFY(app.Close());
+}
+
+void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce() {
+    GuiNoticeRecorder notices;
+    AppSession app(m_dir->path());
+    CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
+    theApp.OnFileNew();
+    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
+    notices.answers = {NoticeAnswer::Cancel};
+    ::raise(SIGTERM);
+    QTRY_COMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
+    QVERIFY(app.Frame() && app.Frame()->isVisible());  // cancelled: the program goes on
+    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
+    notices.answers = {NoticeAnswer::No};
+    const pid_t child = ::fork();
+    if (child == 0) {  // two signals in a row: the second ends the process at once
+        ::raise(SIGINT);
+        ::raise(SIGINT);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
+    QTRY_VERIFY(!app.Frame());
+    QCOMPARE(notices.questions.size(), 2);
 }
 
 QTEST_MAIN(EditWindowsTest)

@@ -142,9 +142,14 @@ TEST_F(ProfileStoreTest, EmptyEntriesNeverCutTheStoredHistory) {
     EXPECT_EQ(store.LoadFindStrings(), (std::vector<std::string>{"a", "b"}));
 }
 
-TEST_F(ProfileStoreTest, HistoryEqualEntriesAreNotMerged) {
-    dir.Write("quillary.INI", "[Find Strings]\nFind1=x\nFind2=x\n");
-    EXPECT_EQ(store.LoadFindStrings().size(), 2u);
+TEST_F(ProfileStoreTest, HistoryOfTenThousandEntriesLoadsInOnePassAndMergesNothing) {
+    std::string text = "\xef\xbb\xbf[Find Strings]\r\n";
+    for (int i = 10000; i >= 1; --i) text += "find" + std::to_string(i) + "=x" + std::to_string(i % 7) + "\r\n";
+    dir.Write("quillary.INI", text + "[Find Strings]\r\nFind10001=second section\r\n");
+    std::vector<std::string> loaded = store.LoadFindStrings();
+    ASSERT_EQ(loaded.size(), 10000u);
+    EXPECT_EQ(loaded[0], "x1");
+    EXPECT_EQ(loaded[9999], "x4");
 }
 
 TEST_F(ProfileStoreTest, UnknownSectionsAndKeysSurviveEveryWrite) {

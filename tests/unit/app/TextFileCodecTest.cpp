@@ -5,65 +5,75 @@
 
 namespace {
 
-TEST(TextFileCodec, Cp932FileIsReadAndWrittenAsCp932) {
-    const std::string bytes = "俳句\r\n季語\r\n";  // cp932 in this file
-    DecodedText text = DecodeTextFile(bytes);
-    EXPECT_EQ(text.encoding, TextEncoding::Cp932);
-    EXPECT_TRUE(text.crlf);
-    EXPECT_FALSE(text.readOnly);
-    EXPECT_EQ(text.utf8, "\xe4\xbf\xb3\xe5\x8f\xa5\n\xe5\xad\xa3\xe8\xaa\x9e\n");
-    EXPECT_EQ(EncodeTextFile(text.utf8, text.encoding, text.crlf), bytes);
+std::optional<std::string> SaveUnedited(const DecodedText& text) {
+    return EncodeTextFile(text.utf8, text.utf8, text.layout);
 }
 
-TEST(TextFileCodec, Utf8FileIsWrittenBackAsUtf8) {
-    const std::string bytes = "\xe4\xbf\xb3\xe5\x8f\xa5\n\xf0\x9f\x8c\xb8 spring\n";
-    DecodedText text = DecodeTextFile(bytes);
-    EXPECT_EQ(text.encoding, TextEncoding::Utf8);
-    EXPECT_FALSE(text.crlf);
-    EXPECT_FALSE(text.readOnly);
-    EXPECT_EQ(text.utf8, bytes);
-    EXPECT_EQ(EncodeTextFile(text.utf8, text.encoding, text.crlf), bytes);
+TEST(TextFileCodec, EveryEncodingAndLineEndRoundTripsByteForByte) {
+    const struct {
+        std::string bytes;
+        TextEncoding encoding;
+        std::string shown;
+    } cases[] = {
+        {"俳句\r\n季語\r\n", TextEncoding::Cp932, "\xe4\xbf\xb3\xe5\x8f\xa5\n\xe5\xad\xa3\xe8\xaa\x9e\n"},
+        {"\xe4\xbf\xb3\n\xf0\x9f\x8c\xb8 spring\n", TextEncoding::Utf8, "\xe4\xbf\xb3\n\xf0\x9f\x8c\xb8 spring\n"},
+        {"\xef\xbb\xbf" "abc\r\n", TextEncoding::Utf8, "abc\n"},  // a byte-order mark
+        {"a\rb\rc", TextEncoding::Cp932, "a\nb\nc"},                // CR only
+        {"a\nb\rc\n", TextEncoding::Cp932, "a\nb\nc\n"},            // a lone CR among LF
+        {"a\nb\r\nc\nd\r\n", TextEncoding::Cp932, "a\nb\nc\nd\n"},  // LF and CR LF mixed
+        {"a\r\nb\rc\r\n", TextEncoding::Cp932, "a\nb\nc\n"},        // a lone CR among CR LF
+        {"\xe4\xbf\xb3\xe2\x80\xa9x\n", TextEncoding::Utf8, "\xe4\xbf\xb3\nx\n"},  // U+2029
+        {"plain\n", TextEncoding::Cp932, "plain\n"},
+    };
+    for (const auto& c : cases) {
+        DecodedText text = DecodeTextFile(c.bytes);
+        EXPECT_FALSE(text.readOnly) << c.bytes;
+        EXPECT_EQ(text.layout.encoding, c.encoding) << c.bytes;
+        EXPECT_EQ(text.utf8, c.shown);
+        EXPECT_EQ(SaveUnedited(text), c.bytes);
+    }
 }
 
-TEST(TextFileCodec, BytesNeitherEncodingCarriesOpenReadOnlyWithAReason) {
-    const std::string bytes = "abc\x81\x0a\xff\xfe";
-    DecodedText text = DecodeTextFile(bytes);
-    EXPECT_TRUE(text.readOnly);
-    EXPECT_FALSE(text.reason.empty());
-    EXPECT_TRUE(cp932::IsValidCp932(text.reason));
+TEST(TextFileCodec, AnEditKeepsTheMarkAndTheEndsOfUntouchedLines) {
+    const struct {
+        std::string bytes;
+        std::string edited;
+        std::string saved;
+    } cases[] = {
+        {"\xef\xbb\xbf" "a\rb\nc\r\nd", "a\nB\nc\nd", "\xef\xbb\xbf" "a\rB\nc\r\nd"},  // same count
+        {"a\rb\nc\r\nd", "a\nnew\nb\nc\nd", "a\rnew\nb\nc\r\nd"},    // a line added
+        {"a\rb\nc\r\nd\r\n", "a\nc\nd\n", "a\rc\r\nd\r\n"},            // a line removed
+        {"a\nb\n", "a\nb\nc\n", "a\nb\nc\n"},                          // new lines: most common end
+        {"a\rb\n\nc", "a\n\nc", "a\r\r\nc"},  // never a lone CR just before an LF
+    };
+    for (const auto& c : cases) {
+        DecodedText text = DecodeTextFile(c.bytes);
+        EXPECT_EQ(EncodeTextFile(c.edited, text.utf8, text.layout), c.saved) << c.edited;
+    }
 }
 
-TEST(TextFileCodec, BinaryFileOpensReadOnly) {
-    DecodedText text = DecodeTextFile(std::string("ab\0cd", 5));
-    EXPECT_TRUE(text.readOnly);
+TEST(TextFileCodec, BytesTheWindowCannotKeepOpenReadOnlyWithAReason) {
+    // Bytes of neither encoding, a NUL (binary file), a UTF-8 mark before non-UTF-8, and
+    // 0xED40 (an NEC-selected duplicate) that cp932 would write back as 0xFA5C.
+    for (std::string bytes : {std::string("abc\x81\x0a\xff\xfe"), std::string("ab\0cd", 5),
+                              std::string("\xef\xbb\xbf\x94\x6f"), std::string("\xed\x40")}) {
+        DecodedText text = DecodeTextFile(bytes);
+        EXPECT_TRUE(text.readOnly) << bytes;
+        EXPECT_TRUE(!text.reason.empty() && cp932::IsValidCp932(text.reason));
+    }
 }
-
-TEST(TextFileCodec, Cp932WithoutAnExactRoundTripIsNotTakenAsCp932) {
-    // 0xED40 (an NEC-selected duplicate) reads as U+7E8A, which cp932 writes as 0xFA5C:
-    // saving would change the bytes, so the file is not treated as plain cp932.
-    DecodedText text = DecodeTextFile("\xed\x40");
-    EXPECT_TRUE(text.readOnly);
-}
-
-TEST(TextFileCodec, TextCp932CannotCarryIsNotWrittenAsCp932) {
-    EXPECT_EQ(EncodeTextFile("\xf0\x9f\x8c\xb8", TextEncoding::Cp932, false), std::nullopt);
-    EXPECT_EQ(EncodeTextFile("a\nb", TextEncoding::Utf8, true), "a\r\nb");
-}
-
-}  // namespace
-
-namespace {
 
 TEST(TextFileCodec, JapaneseUtf8ThatIsAlsoValidCp932IsReadAsUtf8) {
     const std::string bytes = "\xe4\xbf\xb3\xe5\x8f\xa5\n";  // "俳句" in UTF-8
     ASSERT_TRUE(cp932::IsValidCp932(bytes));                 // and cp932 mojibake
-    DecodedText text = DecodeTextFile(bytes);
-    EXPECT_EQ(text.encoding, TextEncoding::Utf8);
-    EXPECT_EQ(text.utf8, bytes);
+    EXPECT_EQ(DecodeTextFile(bytes).layout.encoding, TextEncoding::Utf8);
 }
 
-TEST(TextFileCodec, AsciiFileIsCp932) {
-    EXPECT_EQ(DecodeTextFile("plain\n").encoding, TextEncoding::Cp932);
+TEST(TextFileCodec, TextCp932CannotCarryIsNotWrittenAsCp932) {
+    EXPECT_EQ(EncodeTextFile("\xf0\x9f\x8c\xb8", "", TextFileLayout{}), std::nullopt);
+    TextFileLayout utf8;
+    utf8.encoding = TextEncoding::Utf8;
+    EXPECT_EQ(EncodeTextFile("a\nb", "", utf8), "a\r\nb");  // a new file: CR LF
 }
 
 }  // namespace

@@ -1,74 +1,54 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
 #include "platform/PrivateProfile.h"
+#include "platform/RecentFileList.h"
 
 namespace {
 
-TEST(IniText, NamesMatchWithoutRegardToAsciiCase) {
-    CIniText ini("[settings]\r\nONEPOINT=7\r\n");
-    EXPECT_EQ(ini.Find("Settings", "onepoint"), "7");
-    EXPECT_EQ(ini.Find("SETTINGS", "OnePoint"), "7");
+TEST(IniText, ReadsAsThePrivateProfileFunctionsDo) {
+    const struct {
+        std::string text, section, key;
+        std::optional<std::string> value;
+    } cases[] = {
+        {"[settings]\r\nONEPOINT=7\r\n", "SETTINGS", "OnePoint", "7"},    // case folded
+        {"[S]\n\x83\x41=1\n", "S", "\x83\x61", std::nullopt},            // never a trail byte
+        {"[S]\nk=first\nk=second\n", "S", "k", "first"},                   // first key wins
+        {"[S]\nk=1\n[S]\nj=later\n", "S", "j", std::nullopt},            // only the first [S]
+        {"  [ S ]  \n  key  =  a value \t\n", "S", "key", "a value"},
+        {"[A]\nx=1\n", "B", "x", std::nullopt},
+        {"x=1\n", "", "x", std::nullopt},                                  // before any section
+        {"[A]\nk=1\n[Settings\nk=2\n", "A", "k", "1"},                   // "[" without "]"
+        {"[A]\n[Settings\nk=2\n", "A", "k", "2"},                         // is no header
+        {"\xef\xbb\xbf[A]\r\nk=1\r\n", "A", "k", "1"},                    // a byte-order mark
+        {"[A]\nk=a\rb\r\r\n", "A", "k", "a\rb\r"},                        // only CR LF ends
+    };
+    for (const auto& c : cases) EXPECT_EQ(CIniText(c.text).Find(c.section, c.key), c.value) << c.text;
 }
 
-TEST(IniText, FoldsOnlyLettersThatStartACharacter) {
-    // 0x83 0x41 is the katakana "ア"; its trail byte is the letter A's code.
-    CIniText ini("[S]\n\x83\x41=1\n");
-    EXPECT_EQ(ini.Find("S", "\x83\x41"), "1");
-    EXPECT_EQ(ini.Find("S", "\x83\x61"), std::nullopt);
-}
-
-TEST(IniText, FirstOfDuplicateKeysWins) {
-    CIniText ini("[S]\nk=first\nk=second\n[S]\nk=third\nj=later\n");
-    EXPECT_EQ(ini.Find("S", "k"), "first");
-    EXPECT_EQ(ini.Find("S", "j"), "later");  // a repeated section is still searched
-}
-
-TEST(IniText, SpacesAroundNamesAndValuesAreNotPartOfThem) {
-    CIniText ini("  [ S ]  \n  key  =  a value \t\n");
-    EXPECT_EQ(ini.Find("S", "key"), "a value");
-}
-
-TEST(IniText, MissingSectionOrKeyIsNotFound) {
-    CIniText ini("[A]\nx=1\n");
-    EXPECT_EQ(ini.Find("B", "x"), std::nullopt);
-    EXPECT_EQ(ini.Find("A", "y"), std::nullopt);
-    EXPECT_EQ(CIniText("x=1\n").Find("", "x"), std::nullopt);  // keys before any section
-}
-
-TEST(IniText, SetReplacesTheFirstKeyAndKeepsEverythingElse) {
-    const std::string before =
-        "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=1\r\nk=2\r\nodd line\r\n";
-    CIniText ini(before);
-    ini.Set("Settings", "k", "5");
-    EXPECT_EQ(ini.Text(),
-              "; comment\r\n[Other]\r\nk=9\r\n[settings]\r\nK=5\r\nk=2\r\nodd line\r\n");
-}
-
-TEST(IniText, SetAddsAKeyAtTheEndOfItsSection) {
-    CIniText ini("[A]\nx=1\n\n[B]\ny=2\n");
-    ini.Set("a", "z", "3");
-    EXPECT_EQ(ini.Text(), "[A]\nx=1\nz=3\n\n[B]\ny=2\n");
-}
-
-TEST(IniText, SetAddsASectionAtTheEnd) {
-    CIniText ini("[A]\nx=1");  // no line break at the end
-    ini.Set("B", "y", "2");
-    EXPECT_EQ(ini.Text(), "[A]\nx=1\n[B]\ny=2\n");
-    CIniText empty;
-    empty.Set("S", "k", "v");
-    EXPECT_EQ(empty.Text(), "[S]\r\nk=v\r\n");
-}
-
-TEST(IniText, LineBreaksInAValueCannotBreakTheFile) {
-    CIniText ini;
-    ini.Set("S", "k", "a\r\n[Evil]\nb");
-    EXPECT_EQ(ini.Find("S", "k"), "a  [Evil] b");
-    EXPECT_EQ(ini.Find("Evil", "b"), std::nullopt);
+TEST(IniText, SetChangesOneLineOfTheFirstSectionAndKeepsEverythingElse) {
+    const struct {
+        std::string before, section, key, value, after;
+    } cases[] = {
+        {"; c\r\n[O]\r\nk=9\r\n[s]\r\nK=1\r\nk=2\r\nodd\r\n", "S", "k", "5",
+         "; c\r\n[O]\r\nk=9\r\n[s]\r\nK=5\r\nk=2\r\nodd\r\n"},
+        {"[A]\nx=1\n\n[B]\ny=2\n[A]\n", "a", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n[A]\n"},
+        {"[A]\nx=1", "B", "y", "2", "[A]\nx=1\n[B]\ny=2\n"},
+        {"", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"[Settings\nk=1\n", "Settings", "k", "2", "[Settings\nk=1\n[Settings]\nk=2\n"},
+        {"", "S", "k", "a\r\n[Evil]\nb", "[S]\r\nk=a  [Evil] b\r\n"},  // no line break
+    };
+    for (const auto& c : cases) {
+        CIniText ini(c.before);
+        ini.Set(c.section, c.key, c.value);
+        EXPECT_EQ(ini.Text(), c.after);
+    }
 }
 
 TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
@@ -80,77 +60,94 @@ TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
     EXPECT_EQ(ParseProfileInt("99999999999999999999", 5), 2147483647);
 }
 
-TEST(PrivateProfile, MissingFileGivesDefaultsAndIsCreatedOnWrite) {
+std::vector<std::string> Names(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST(PrivateProfile, MissingOrBinaryFileGivesDefaultsAndKeepsItsBytes) {
     TempDir dir;
     CPrivateProfile ini(dir.File("q.INI"));
-    EXPECT_EQ(ini.GetInt("Settings", "onepoint", 1), 1);
     EXPECT_EQ(ini.GetString("Settings", "WindowPos", "dflt"), "dflt");
     ASSERT_TRUE(ini.WriteInt("Settings", "onepoint", 4));
-    EXPECT_EQ(ini.GetInt("settings", "ONEPOINT", 1), 4);
     EXPECT_EQ(dir.Read("q.INI"), "[Settings]\r\nonepoint=4\r\n");
-}
-
-TEST(PrivateProfile, BinaryFileReadsAsDefaultsAndKeepsItsBytes) {
-    TempDir dir;
     const std::string junk("\0\xff\xfe[\x01=\n\x83", 9);
     dir.Write("q.INI", junk);
-    CPrivateProfile ini(dir.File("q.INI"));
-    EXPECT_EQ(ini.GetInt("Settings", "HaikuView", 1), 1);
-    ASSERT_TRUE(ini.WriteInt("Settings", "HaikuView", 0));
-    const std::string after = dir.Read("q.INI");
-    EXPECT_EQ(after.substr(0, junk.size()), junk);
-    EXPECT_EQ(ini.GetInt("Settings", "HaikuView", 1), 0);
+    EXPECT_EQ(ini.GetInt("Settings", "onepoint", 1), 1);
+    ASSERT_TRUE(ini.WriteInt("Settings", "onepoint", 0));
+    EXPECT_EQ(dir.Read("q.INI").substr(0, junk.size()), junk);
+    EXPECT_EQ(ini.GetInt("Settings", "onepoint", 1), 0);
 }
 
-TEST(PrivateProfile, ReadOnlyFileIsNeitherChangedNorReplaced) {
+TEST(PrivateProfile, RefusedWritesLeaveEverythingAsItWas) {
     TempDir dir;
-    dir.Write("q.INI", "[Settings]\nonepoint=3\n");
-    ::chmod(dir.File("q.INI").c_str(), 0444);
-    CPrivateProfile ini(dir.File("q.INI"));
-    EXPECT_FALSE(ini.WriteInt("Settings", "onepoint", 9));
-    EXPECT_EQ(dir.Read("q.INI"), "[Settings]\nonepoint=3\n");
-    EXPECT_EQ(ini.GetInt("Settings", "onepoint", 1), 3);
+    const std::string text = "[Settings]\nonepoint=3\n";
+    dir.Write("ro.INI", text);
+    ::chmod(dir.File("ro.INI").c_str(), 0444);
+    dir.Write("linked.INI", text);  // two names of one file: renaming would split them
+    ::link(dir.File("linked.INI").c_str(), dir.File("other").c_str());
+    std::filesystem::create_directory(dir.File("dir.INI"));
+    for (std::string name : {"ro.INI", "linked.INI", "dir.INI"})
+        EXPECT_FALSE(CPrivateProfile(dir.File(name)).WriteInt("Settings", "onepoint", 9)) << name;
+    WriteFileError error{};
+    EXPECT_FALSE(WriteFileReplacing(dir.File("linked.INI"), "x", &error));
+    EXPECT_EQ(error, WriteFileError::HardLinked);
+    EXPECT_EQ(dir.Read("ro.INI"), text);
+    EXPECT_EQ(dir.Read("other"), text);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("dir.INI")));
+    EXPECT_EQ(Names(dir).size(), 4u);
 }
 
-TEST(PrivateProfile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+TEST(PrivateProfile, WriteUpdatesTheFileALinkLeadsToAndKeepsItsModeAndOwner) {
     TempDir dir;
-    dir.Write("q.INI", "[Settings]\nonepoint=3\n");
-    // A folder that cannot take the temporary file: the write fails as a whole.
-    ::chmod(dir.Path().c_str(), 0555);
-    CPrivateProfile ini(dir.File("q.INI"));
-    bool written = ini.WriteInt("Settings", "onepoint", 9);
-    ::chmod(dir.Path().c_str(), 0755);
-    if (::geteuid() != 0) {
-        EXPECT_FALSE(written);
-    }
-    if (!written) {
-        EXPECT_EQ(dir.Read("q.INI"), "[Settings]\nonepoint=3\n");
-    }
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-        (void)entry;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
-}
-
-TEST(PrivateProfile, WriteKeepsTheFilesPermissions) {
-    TempDir dir;
-    dir.Write("q.INI", "[S]\nk=1\n");
-    ::chmod(dir.File("q.INI").c_str(), 0600);
+    dir.Write("real/q.INI", "[S]\nk=1\n");
+    ::chmod(dir.File("real/q.INI").c_str(), 0640);
+    ASSERT_EQ(::chown(dir.File("real/q.INI").c_str(), 12345, 54321), 0);  // the tests run as root
+    ::symlink("real/q.INI", dir.File("q.INI").c_str());
     ASSERT_TRUE(CPrivateProfile(dir.File("q.INI")).WriteInt("S", "k", 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("q.INI")));
+    EXPECT_EQ(dir.Read("real/q.INI"), "[S]\nk=2\n");
     struct stat st {};
-    ASSERT_EQ(::stat(dir.File("q.INI").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(dir.File("real/q.INI").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, 12345u);
+    EXPECT_EQ(st.st_gid, 54321u);
 }
 
-TEST(PrivateProfile, DirectoryInPlaceOfTheFileIsLeftAlone) {
+TEST(PrivateProfile, KillsDuringWritesLeaveACompleteFileAndNothingThatStays) {
     TempDir dir;
-    std::filesystem::create_directory(dir.File("q.INI"));
+    const std::string path = dir.File("q.INI");
+    dir.Write(".q.INI.Ab12Cd", "left by an older version");
+    dir.Write(".q.INI.quillary-0f3a9b", "left by a kill");
+    CPrivateProfile ini(path);
+    ASSERT_TRUE(ini.WriteString("S", "pad", std::string(200000, 'p')));
+    for (int round = 0; round < 40; ++round) {
+        pid_t child = ::fork();
+        if (child == 0) {
+            for (int i = 0;; ++i) ini.WriteInt("S", "k", i);
+        }
+        ::usleep(static_cast<useconds_t>(2000 + round * 250));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        EXPECT_EQ(ini.GetString("S", "pad", "").size(), 200000u) << round;  // never a half file
+    }
+    ASSERT_TRUE(ini.WriteInt("S", "k", -1));
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"q.INI"});
+}
+
+TEST(RecentFileList, IsStoredInCp932AndLeavesOutWhatCp932CannotCarry) {
+    TempDir dir;
     CPrivateProfile ini(dir.File("q.INI"));
-    EXPECT_EQ(ini.GetInt("S", "k", 7), 7);
-    EXPECT_FALSE(ini.WriteInt("S", "k", 1));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("q.INI")));
+    CRecentFileList list(4);
+    list.Add("/museum/\xf0\x9f\x8c\xb8.txt");        // no cp932 for this character
+    list.Add("/museum/\xe4\xbf\xb3\xe5\x8f\xa5.txt");  // 俳句.txt
+    ASSERT_TRUE(list.WriteList(ini));
+    EXPECT_EQ(dir.Read("q.INI"), "[Recent File List]\r\nFile1=/museum/俳句.txt\r\n");
+    CRecentFileList again(4);
+    again.ReadList(ini);
+    EXPECT_EQ(again.Entries(), std::vector<std::string>{"/museum/\xe4\xbf\xb3\xe5\x8f\xa5.txt"});
 }
 
 }  // namespace
