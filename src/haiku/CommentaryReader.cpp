@@ -1,6 +1,7 @@
 #include "haiku/CommentaryReader.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -12,10 +13,18 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
 
+// Only a regular file is read: a directory fails on its first read and a FIFO or
+// device could block. A read error is an unreadable file, never an exception.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string text;
+    char buffer[64 * 1024];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
+        text.append(buffer, static_cast<std::size_t>(file.gcount()));
+    if (file.bad()) return false;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -37,7 +46,11 @@ bool IsBracketLine(std::string_view line) {
 }
 
 // Splits "2:" into three parts at the first two half-width spaces.
+// A later "2:" line replaces all three parts.
 void SetReading(CommentaryEntry& entry, std::string_view value) {
+    entry.reading1.clear();
+    entry.reading2.clear();
+    entry.reading3.clear();
     std::size_t first = value.find(' ');
     if (first == std::string_view::npos) {
         entry.reading1 = FieldText(value, CommentaryEntry::kReadingWidth);
