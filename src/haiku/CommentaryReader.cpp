@@ -8,6 +8,7 @@
 
 #include "haiku/FieldText.h"
 #include "haiku/HaikuTable.h"
+#include "platform/TextLines.h"
 
 namespace {
 
@@ -25,15 +26,10 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
         text.append(buffer, static_cast<std::size_t>(file.gcount()));
     if (file.bad()) return false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r') --stop;  // CR LF ends a line too
-        lines.emplace_back(text, start, stop - start);
-        start = end + 1;
-    }
+    text_lines::ForEachLine(text, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return true;
 }
 

@@ -157,12 +157,14 @@ TEST_F(CommentaryReaderTest, MissingFileIsReportedAndLeavesTheEntryEmpty) {
     EXPECT_EQ(sink.messages[0], WorkDir() + "/TxtData/nosuch.txt\nファイル を読み出し出来ません.");
 }
 
+// CR LF ends a line; a lone CR stays in the line.
 TEST_F(CommentaryReaderTest, CrLfLineEndsAreLineEnds) {
-    Write("[*]\r\n3:冬\r\n4:雪\r\n");
+    Write("[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n");
     CCommentaryReader reader(WorkDir());
     reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
     EXPECT_EQ(reader.GetEntry().season, "冬");
     EXPECT_EQ(reader.GetEntry().kigo, "雪");
+    EXPECT_EQ(reader.GetEntry().source, "a\rb");
 }
 
 // A directory or a FIFO as tavelo.txt is an unreadable file for both readers: the
