@@ -1,30 +1,39 @@
 #include "haiku/CommentaryReader.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "haiku/FieldText.h"
 #include "haiku/HaikuTable.h"
+#include "platform/TextLines.h"
 
 namespace {
 
 constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
 
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+// Only a regular file is read: a directory fails on its first read and a FIFO or
+// device could block. A read error is an unreadable file, never an exception.
+bool ReadText(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r') --stop;  // CR LF ends a line too
-        lines.emplace_back(text, start, stop - start);
-        start = end + 1;
-    }
+    char buffer[64 * 1024];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
+        text.append(buffer, static_cast<std::size_t>(file.gcount()));
+    return !file.bad();
+}
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    std::string text;
+    if (!ReadText(path, text)) return false;
+    text_lines::ForEachLine(text, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return true;
 }
 
@@ -37,7 +46,11 @@ bool IsBracketLine(std::string_view line) {
 }
 
 // Splits "2:" into three parts at the first two half-width spaces.
+// A later "2:" line replaces all three parts.
 void SetReading(CommentaryEntry& entry, std::string_view value) {
+    entry.reading1.clear();
+    entry.reading2.clear();
+    entry.reading3.clear();
     std::size_t first = value.find(' ');
     if (first == std::string_view::npos) {
         entry.reading1 = FieldText(value, CommentaryEntry::kReadingWidth);
@@ -144,26 +157,27 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
     m_index = index;
     m_entry = CommentaryEntry();
     std::string path = PathOf(fileName);
-    std::vector<std::string> lines;
-    if (!ReadLines(path, lines)) return ReportUnreadableFile(m_notice, path);
+    std::string text;
+    if (!ReadText(path, text)) return ReportUnreadableFile(m_notice, path);
+    if (index < 0) return 0;
 
-    std::size_t i = 0;
-    for (int seen = 0; i < lines.size(); ++i) {
-        if (IsSectionLine(lines[i]) && seen++ == index) break;
-    }
-    if (index < 0 || i >= lines.size()) return 0;
-
+    // Walks the lines as views into the text, and stops at the end of the section.
+    int seen = 0;
+    bool inSection = false;
     bool inInterpretation = false;
-    for (++i; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
-        if (IsComment(line)) continue;
-        if (line.starts_with('[') && (line.ends_with(']') || line.starts_with("[*]"))) break;
+    text_lines::ForEachLine(text, [&](std::string_view line) {
+        if (!inSection) {
+            if (IsSectionLine(line) && seen++ == index) inSection = true;
+            return true;
+        }
+        if (IsComment(line)) return true;
+        if (line.starts_with('[') && (line.ends_with(']') || line.starts_with("[*]"))) return false;
         std::size_t position = 0;
         int marker = MarkerAnywhere(line, position);
         if (inInterpretation) {
-            if (marker != 0) break;
+            if (marker != 0) return false;
             AppendRow(m_entry.interpretation, line, rowWidth);
-            continue;
+            return true;
         }
         if (marker == 6) {
             // The interpretation is the text after the line's first two bytes.
@@ -172,6 +186,7 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
         } else if (marker != 0) {
             SetField(m_entry, marker, line.substr(position + 2));
         }
-    }
+        return true;
+    });
     return 0;
 }

@@ -7,13 +7,49 @@
 namespace cp932 {
 namespace {
 
+// An iconv descriptor opened once per thread and direction, and closed when the
+// thread ends: opening one costs far more than a short conversion.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (IsOpen()) iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool IsOpen() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    // The descriptor back in its initial shift state, ready for a new text.
+    iconv_t Fresh() {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        return m_cd;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter& Cp932ToUtf8() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& Utf8ToCp932() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& Utf8ToUtf16() {
+    thread_local Converter converter("UTF-16LE", "UTF-8");
+    return converter;
+}
+
 // Runs iconv over the whole input. On an invalid or unconvertible sequence it
 // either fails (strict) or writes the replacement and skips one input character.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in,
+std::optional<std::string> Convert(Converter& converter, std::string_view in,
                                    bool strict, std::string_view replacement,
                                    bool inputIsCp932) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    if (!converter.IsOpen()) return std::nullopt;
+    iconv_t cd = converter.Fresh();
     std::string out;
     out.reserve(in.size() * 3 / 2 + 8);
     char buffer[4096];
@@ -50,7 +86,6 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
         iconv(cd, nullptr, nullptr, &dst, &dstLeft);
         out.append(buffer, static_cast<std::size_t>(dst - buffer));
     }
-    iconv_close(cd);
     if (!ok) return std::nullopt;
     return out;
 }
@@ -81,25 +116,25 @@ std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes) 
 }
 
 std::optional<std::string> ToUtf8(std::string_view cp932Text) {
-    return Convert("UTF-8", "CP932", cp932Text, true, {}, true);
+    return Convert(Cp932ToUtf8(), cp932Text, true, {}, true);
 }
 
 std::optional<std::string> FromUtf8(std::string_view utf8Text) {
-    return Convert("CP932", "UTF-8", utf8Text, true, {}, false);
+    return Convert(Utf8ToCp932(), utf8Text, true, {}, false);
 }
 
 std::string ToUtf8Lossy(std::string_view cp932Text) {
-    return Convert("UTF-8", "CP932", cp932Text, false, "\xEF\xBF\xBD", true).value_or(std::string());
+    return Convert(Cp932ToUtf8(), cp932Text, false, "\xEF\xBF\xBD", true).value_or(std::string());
 }
 
 std::string FromUtf8Lossy(std::string_view utf8Text) {
-    return Convert("CP932", "UTF-8", utf8Text, false, "?", false).value_or(std::string());
+    return Convert(Utf8ToCp932(), utf8Text, false, "?", false).value_or(std::string());
 }
 
 bool IsValidCp932(std::string_view text) { return ToUtf8(text).has_value(); }
 
 bool IsValidUtf8(std::string_view text) {
-    return Convert("UTF-16LE", "UTF-8", text, true, {}, false).has_value();
+    return Convert(Utf8ToUtf16(), text, true, {}, false).has_value();
 }
 
 }  // namespace cp932

@@ -9,7 +9,8 @@ namespace document_lines {
 
 std::optional<std::string> ReadFile(const std::string& path) {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    // Only a regular file: a FIFO or device could block the window.
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "RecordingNoticeSink.h"
 #include "haiku/HaikuTable.h"
 
@@ -155,10 +157,38 @@ TEST_F(CommentaryReaderTest, MissingFileIsReportedAndLeavesTheEntryEmpty) {
     EXPECT_EQ(sink.messages[0], WorkDir() + "/TxtData/nosuch.txt\nファイル を読み出し出来ません.");
 }
 
+// CR LF ends a line; a lone CR stays in the line.
 TEST_F(CommentaryReaderTest, CrLfLineEndsAreLineEnds) {
-    Write("[*]\r\n3:冬\r\n4:雪\r\n");
+    Write("[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n");
     CCommentaryReader reader(WorkDir());
     reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
     EXPECT_EQ(reader.GetEntry().season, "冬");
     EXPECT_EQ(reader.GetEntry().kigo, "雪");
+    EXPECT_EQ(reader.GetEntry().source, "a\rb");
+}
+
+// A directory or a FIFO as tavelo.txt is an unreadable file for both readers: the
+// notice, then -1; nothing throws and nothing blocks.
+TEST_F(CommentaryReaderTest, DirectoryOrFifoIsReportedUnreadableByBothReaders) {
+    const fs::path path = m_dir / "TxtData" / "tavelo.txt";
+    for (bool fifo : {false, true}) {
+        fs::remove_all(path);
+        if (fifo) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        else fs::create_directory(path);
+        sink.messages.clear();
+        CCommentaryReader reader(WorkDir());
+        CHaikuTable table;
+        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), -1) << fifo;
+        EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, 10), -1) << fifo;
+        EXPECT_EQ(sink.messages.size(), 2u) << fifo;
+    }
+}
+
+TEST_F(CommentaryReaderTest, SecondReadingLineReplacesAllOfTheFirst) {
+    Write("[*]\n2:ふる いけや かわず\n2:ひとつ\n3:春\n");
+    CCommentaryReader reader(WorkDir());
+    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
+    EXPECT_EQ(reader.GetEntry().reading1, "ひとつ");
+    EXPECT_EQ(reader.GetEntry().reading2, "");
+    EXPECT_EQ(reader.GetEntry().reading3, "");
 }

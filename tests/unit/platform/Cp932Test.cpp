@@ -38,6 +38,10 @@ TEST(Cp932, RejectsBytesOutsideTheCodePage) {
     EXPECT_TRUE(cp932::IsValidCp932("abc"));
     EXPECT_EQ(cp932::ToUtf8Lossy("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
     EXPECT_FALSE(cp932::FromUtf8("\xC3").has_value());  // truncated UTF-8
+    // The converters stay open between calls: a failed text leaves nothing behind.
+    EXPECT_EQ(cp932::FromUtf8("abc"), "abc");
+    EXPECT_FALSE(cp932::ToUtf8("\x82").has_value());
+    EXPECT_EQ(cp932::ToUtf8("A"), "A");
 }
 
 TEST(NoticeWnd, UnreadableFileNamesThePathOnItsOwnLine) {

@@ -3,6 +3,9 @@
 // literals are cp932 bytes, as in the documents.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,13 +38,21 @@ protected:
 
 using Lines = std::vector<std::string>;
 
-TEST_F(TopicDocumentTest, MissingFileShowsTheNoticeAndFails) {
-    std::string path = m_folder.File("nothing.txt");
-    EXPECT_EQ(m_document.Load(path), -1);
-    ASSERT_EQ(m_notices.messages.size(), 1u);
-    EXPECT_EQ(m_notices.messages[0], path + "\n" + kUnreadable);
-    EXPECT_EQ(m_document.GetTopicCount(), 0);
-    EXPECT_EQ(m_document.GetLineCount(), 0);
+// A missing file, a directory and a FIFO are unreadable: the notice at once, -1.
+TEST_F(TopicDocumentTest, MissingOrIrregularFileShowsTheNoticeAndFails) {
+    for (const char* kind : {"missing", "directory", "fifo"}) {
+        std::string path = m_folder.File(kind);
+        if (kind == std::string("directory")) std::filesystem::create_directory(path);
+        if (kind == std::string("fifo")) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
+        m_notices.messages.clear();
+        EXPECT_EQ(m_document.Load(path), -1) << kind;
+        ASSERT_EQ(m_notices.messages.size(), 1u) << kind;
+        EXPECT_EQ(m_notices.messages[0], path + "\n" + kUnreadable);
+        EXPECT_EQ(m_document.GetTopicCount(), 0);
+        EXPECT_EQ(m_document.GetLineCount(), 0);
+    }
 }
 
 TEST_F(TopicDocumentTest, EmptyFileAndCommentsOnlyLoadWithoutTopics) {
@@ -280,9 +291,10 @@ TEST_F(TopicDocumentTest, IndexIsCompleteWhenTheTableIsFull) {
     EXPECT_EQ(body[999], "k1998");
 }
 
+// LF and CR LF end a line; any other CR stays in the line.
 TEST_F(TopicDocumentTest, LineEndsOfAnyKind) {
-    ASSERT_EQ(Load("[*]\rk1:CR\rd:一\r二\r\n[*]\r\nk1:CRLF\r\nd:三\n\n四"), 0);
-    EXPECT_EQ(Body("CR"), (Lines{"一", "二"}));
+    ASSERT_EQ(Load("[*]\nk1:CR\nd:一\r二\r\r\n[*]\r\nk1:CRLF\r\nd:三\n\n四"), 0);
+    EXPECT_EQ(Body("CR"), (Lines{"一\r二\r"}));
     EXPECT_EQ(Body("CRLF"), (Lines{"三", "", "四"}));
 }
 
