@@ -113,8 +113,8 @@ bool CMainFrame::LoadFrame() {
 void CMainFrame::CreateActions() {
     const int withImage[] = {ID_WORKS,        ID_LIFE,     ID_FRIENDS,
                              ID_TAVELO_HAIKU, ID_ONEPOINT, ID_CONTENTS};
-    for (int id : withImage) CommandAction(id)->setIcon(QIcon(ToolBarImage(id)));
-    CommandAction(ID_SEARCH)->setIcon(QIcon(ToolBarImage(IDB_SEARCH)));
+    for (int id : withImage) CommandAction(id)->setIcon(ToolBarIcon(id));
+    CommandAction(ID_SEARCH)->setIcon(ToolBarIcon(IDB_SEARCH));
 
     // Accelerator table 128. The keys live on hidden actions so that the menu items
     // show their captions alone; they are greyed with their commands.

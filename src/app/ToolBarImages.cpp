@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "app/DrawnIcon.h"
 #include "app/Resource.h"
 
 namespace {
@@ -92,12 +93,7 @@ void DrawSearch(QPainter& p) {
     p.drawLine(QPointF(9, 9), QPointF(13.5, 13));
 }
 
-}  // namespace
-
-QPixmap ToolBarImage(int id) {
-    QPixmap pixmap(kWidth, kHeight);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+void DrawToolBarImage(QPainter& p, int id) {
     switch (id) {
         case ID_WORKS:
             DrawWorks(p);
@@ -123,35 +119,41 @@ QPixmap ToolBarImage(int id) {
         default:
             break;
     }
-    return pixmap;
 }
 
-QIcon AppIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+// A card with a quill across it, on a 32 by 32 grid; drawn smooth, as it is
+// shown large in the desktop's menus as well as small in the title bar.
+void DrawAppIcon(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(kInk);
     p.setBrush(QColor(250, 245, 220));
     p.drawRect(9, 2, 12, 28);
-    // A quill across the card.
     QPainterPath quill;
     quill.moveTo(28, 3);
     quill.cubicTo(20, 8, 14, 18, 8, 29);
     quill.cubicTo(16, 20, 24, 12, 28, 3);
     p.setBrush(QColor(60, 90, 160));
     p.drawPath(quill);
-    return QIcon(pixmap);
 }
 
-QIcon DocumentIcon() {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+void DrawDocumentIcon(QPainter& p) {
     p.setPen(kInk);
     p.setBrush(Qt::white);
     p.drawRect(3, 1, 10, 13);
     p.setPen(QColor(60, 90, 160));
     for (int y = 4; y <= 11; y += 2) p.drawLine(5, y, 11, y);
-    return QIcon(pixmap);
 }
+
+}  // namespace
+
+QPixmap ToolBarImage(int id, qreal ratio) {
+    return DrawnPixmap(QSize(kWidth, kHeight), ratio, [id](QPainter& p) { DrawToolBarImage(p, id); });
+}
+
+QIcon ToolBarIcon(int id) {
+    return DrawnIcon(QSize(kWidth, kHeight), [id](QPainter& p) { DrawToolBarImage(p, id); });
+}
+
+QIcon AppIcon() { return DrawnIcon(QSize(32, 32), DrawAppIcon); }
+
+QIcon DocumentIcon() { return DrawnIcon(QSize(16, 16), DrawDocumentIcon); }

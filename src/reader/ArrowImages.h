@@ -1,6 +1,7 @@
 // The reader's arrow images, drawn here: a cyan arrow with a black outline
 // when the step is available, the same arrow in grey when it is not. 16 x 15
-// pixels, as the image resources 137, 138, 141 and 142.
+// pixels, as the image resources 137, 138, 141 and 142, drawn at a device pixel
+// ratio (by default the screen's).
 #pragma once
 
 #include <QPixmap>
@@ -12,4 +13,4 @@ enum class ArrowImage {
     ForwardUnavailable = 142,
 };
 
-QPixmap MakeArrowImage(ArrowImage image);
+QPixmap MakeArrowImage(ArrowImage image, qreal ratio = 0);

@@ -69,7 +69,7 @@ void CReaderDialog::BuildControls() {
 
     m_arrowImages = {MakeArrowImage(ArrowImage::Back), MakeArrowImage(ArrowImage::Forward),
                      MakeArrowImage(ArrowImage::BackUnavailable), MakeArrowImage(ArrowImage::ForwardUnavailable)};
-    const QSize arrowSize = m_arrowImages[0].size();
+    const QSize arrowSize = m_arrowImages[0].deviceIndependentSize().toSize();
     m_pBack = MakeLabel(this, QRect(du.Rect(275, 5, 9, 10).topLeft(), arrowSize), QString(), 1026);
     m_pForward = MakeLabel(this, QRect(du.Rect(290, 5, 9, 10).topLeft(), arrowSize), QString(), 1030);
     m_rectBack = m_pBack->geometry();
