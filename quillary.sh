@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev
           libgtest-dev libbenchmark-dev libnova-dev
-          fonts-ipafont-gothic fonts-noto-cjk xauth
+          fonts-ipafont-gothic fonts-noto-cjk xauth qt6-translations-l10n
           xvfb xdotool openbox imagemagick x11-utils)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
