@@ -149,14 +149,14 @@ shot "haiku-hall"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 300 34 click 1
 sleep 0.3
-xdotool type --delay 80 '浅間'
+xdotool type --delay 250 '浅間'
 keys alt+h f        # ﾍﾙﾌﾟ > 検索(F)
 sleep 0.5
 # Message boxes carry the program's title alone; the main window's names its child.
 xdotool search --onlyvisible --name '^『Tavelo』博物館 V1.02$' >/dev/null 2>&1 && fail "searching 浅間 showed a message"
 shot "search-found"
 xdotool mousemove --window "$main" 300 34 click --repeat 3 1
-xdotool type --delay 80 'ぞぞぞ'
+xdotool type --delay 250 'ぞぞぞ'
 keys alt+h f
 window '^『Tavelo』博物館 V1.02$' >/dev/null || fail "searching a missing text showed no message"
 shot "search-not-found"
@@ -176,7 +176,7 @@ shot "calendar-1876"
 
 # --- An edit window: typed Japanese text, saved under a name.
 keys ctrl+n
-xdotool type --delay 80 '秋の山に雲ひとつ'
+xdotool type --delay 250 '秋の山に雲ひとつ'
 keys ctrl+s
 save=$(window '名前を付けて保存|Save As') || fail "Ctrl+S on a new text opened no save dialog"
 shot "save-dialog"
