@@ -104,20 +104,17 @@ TEST(YearTableTest, EveryYearIsAWholeLunarYear)
 
 TEST(YearTableTest, ErasOfTheTable)
 {
-    EXPECT_EQ(RowOf(593).eraName, "推古");
-    EXPECT_EQ(RowOf(593).eraYear, 1);
-    EXPECT_EQ(RowOf(1392).eraName, "元中");
-    EXPECT_EQ(RowOf(1392).eraYear, 9);
-    EXPECT_EQ(RowOf(1393).eraName, "明徳");
-    EXPECT_EQ(RowOf(1393).eraYear, 4);
-    EXPECT_EQ(RowOf(1874).eraName, "明治");
-    EXPECT_EQ(RowOf(1874).eraYear, 7);
-    EXPECT_EQ(RowOf(2018).eraName, "平成");
-    EXPECT_EQ(RowOf(2018).eraYear, 30);
-    EXPECT_EQ(RowOf(2019).eraName, "令和");
-    EXPECT_EQ(RowOf(2019).eraYear, 1);
-    EXPECT_EQ(RowOf(2051).eraName, "令和");
-    EXPECT_EQ(RowOf(2051).eraYear, 33);
+    struct Era {
+        int year;
+        const char* name;
+        int eraYear;
+    };
+    const Era eras[] = {{593, "推古", 1},  {1392, "元中", 9}, {1393, "明徳", 4}, {1874, "明治", 7},
+                        {2018, "平成", 30}, {2019, "令和", 1}, {2051, "令和", 33}};
+    for (const Era& era : eras) {
+        EXPECT_EQ(RowOf(era.year).eraName, era.name) << era.year;
+        EXPECT_EQ(RowOf(era.year).eraYear, era.eraYear) << era.year;
+    }
 }
 
 TEST(YearTableTest, TextFormat)
