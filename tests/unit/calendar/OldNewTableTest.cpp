@@ -32,59 +32,40 @@ protected:
 
 }  // namespace
 
-TEST_F(OldNewTableTest, Year1874) {
-    auto rows = Build(1874);
-    ASSERT_EQ(rows.size(), 354u);
-    EXPECT_EQ(rows[0], (OldNewRow{" 1", " 1", "乙巳", "1874", " 2", "17", "火"}));
-    // Old 1-13 is 3 March: the month changes, the year cell stays empty.
-    EXPECT_EQ(rows[12], (OldNewRow{"", "13", rows[12][2], "", " 3", " 1", rows[12][6]}));
-    EXPECT_EQ(rows[1][0], "");
-    EXPECT_EQ(rows[1][3], "");
-    EXPECT_EQ(rows[1][4], "");
-    std::size_t twelfth = FirstRowOf(1874, 12);
-    EXPECT_EQ(rows[twelfth][0], "12");
-    EXPECT_EQ(rows[twelfth][3], "1875");
-    EXPECT_EQ(rows[twelfth][4], " 1");
-    EXPECT_EQ(rows[twelfth][5], " 8");
+// Rows at month changes, leap months and year changes: old month label, old day,
+// day sign, Gregorian year (only where it changes), month, day, weekday.
+TEST_F(OldNewTableTest, RowsShowTheDateOnlyWhereItChanges) {
+    struct Case { int year, position, day; OldNewRow row; };
+    const Case cases[] = {
+        {1874, 1, 1, {" 1", " 1", "乙巳", "1874", " 2", "17", "火"}},
+        {1874, 1, 2, {"", " 2", "丙午", "", "", "18", "水"}},
+        {1874, 1, 13, {"", "13", "丁巳", "", " 3", " 1", "日"}},  // month changes, year stays
+        {1874, 12, 1, {"12", " 1", "", "1875", " 1", " 8", ""}},
+        {1876, 6, 1, {"閏 5", " 1", "", "1876", " 6", "22", "木"}},
+        {1889, 12, 1, {"12", " 1", "", "1889", "12", "22", ""}},
+        {1889, 12, 10, {"", "10", "", "", "", "31", ""}},
+        {1889, 12, 11, {"", "11", "", "1890", " 1", " 1", ""}},
+        {1889, 13, 1, {"閏12", " 1", "", "1890", " 1", "21", ""}},
+        {1959, 1, 1, {" 1", " 1", "辛酉", "1959", " 2", " 8", "日"}},
+    };
+    for (const Case& c : cases) {
+        const auto rows = Build(c.year);
+        OldNewRow row = rows.at(FirstRowOf(c.year, c.position) + static_cast<std::size_t>(c.day - 1));
+        for (std::size_t column : {2u, 6u})
+            if (c.row[column].empty()) row[column] = "";  // not every case names these
+        EXPECT_EQ(row, c.row) << c.year << "-" << c.position << "-" << c.day;
+    }
+    EXPECT_EQ(Build(1874).size(), 354u);
+    EXPECT_EQ(Build(1876).size(), 384u);
     EXPECT_EQ(OldNewTitle(calendar, eto, 1874), "旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)");
 }
 
-TEST_F(OldNewTableTest, Year1876HasItsLeapMonthAfterTheFifth) {
-    auto rows = Build(1876);
-    ASSERT_EQ(rows.size(), 384u);
+TEST_F(OldNewTableTest, Year1876LabelsItsLeapMonthAfterTheFifth) {
     std::vector<std::string> labels;
-    for (const auto& row : rows) {
+    for (const auto& row : Build(1876))
         if (!row[0].empty()) labels.push_back(row[0]);
-    }
     EXPECT_EQ(labels, (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", "閏 5", " 6", " 7",
                                                 " 8", " 9", "10", "11", "12"}));
-    std::size_t leap = FirstRowOf(1876, 6);
-    EXPECT_EQ(rows[leap][3], "1876");
-    EXPECT_EQ(rows[leap][4], " 6");
-    EXPECT_EQ(rows[leap][5], "22");
-    EXPECT_EQ(rows[leap][6], "木");
-}
-
-TEST_F(OldNewTableTest, Year1889EndsWithALeapTwelfthMonthInTheNextYear) {
-    auto rows = Build(1889);
-    std::size_t twelfth = FirstRowOf(1889, 12);
-    EXPECT_EQ(rows[twelfth][3], "1889");
-    EXPECT_EQ(rows[twelfth][4], "12");
-    EXPECT_EQ(rows[twelfth][5], "22");
-    EXPECT_EQ(rows[twelfth + 9][3], "");
-    EXPECT_EQ(rows[twelfth + 10][3], "1890");  // day 11 is 1890-01-01
-    EXPECT_EQ(rows[twelfth + 10][5], " 1");
-    std::size_t leap = FirstRowOf(1889, 13);
-    EXPECT_EQ(rows[leap][0], "閏12");
-    EXPECT_EQ(rows[leap][3], "1890");
-    EXPECT_EQ(rows[leap][4], " 1");
-    EXPECT_EQ(rows[leap][5], "21");
-}
-
-TEST_F(OldNewTableTest, Year1959) {
-    auto rows = Build(1959);
-    ASSERT_EQ(rows.size(), 354u);
-    EXPECT_EQ(rows[0], (OldNewRow{" 1", " 1", "辛酉", "1959", " 2", " 8", "日"}));
 }
 
 TEST_F(OldNewTableTest, EveryYearOfTheHallHasOneRowPerDayInDateOrder) {

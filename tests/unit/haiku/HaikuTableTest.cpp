@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "RecordingNoticeSink.h"
+#include "TempDir.h"
 #include "haiku/CommentaryReader.h"
-
-namespace fs = std::filesystem;
 
 TEST(HaikuTable, HoldsTheWholeCollectionInYearOrder) {
     CHaikuTable table;
@@ -61,80 +57,53 @@ TEST(HaikuTable, SetCommentaryOutsideTheTableSaysErrorAndStoresNothing) {
 
 namespace {
 
-class BulkLoadTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                (std::string("quillary-bulk-") +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir / "TxtData");
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    void Write(const std::string& text) {
-        std::ofstream(m_dir / "TxtData" / "tavelo.txt", std::ios::binary) << text;
-    }
-
-    RecordingNoticeSink sink;
-    fs::path m_dir;
-    CHaikuTable table;
-};
+// Loads text as TxtData/tavelo.txt into the built-in table, reading at most maxCount
+// sections (the table's size when 0); returns LoadAll's result.
+int LoadAll(CHaikuTable& table, const std::string* text, int maxCount = 0) {
+    TempDir dir;
+    if (text) dir.Write("TxtData/tavelo.txt", *text);
+    CCommentaryReader reader(dir.Path());
+    return reader.LoadAll("tavelo.txt", 0, 44, table, maxCount ? maxCount : table.GetCount());
+}
 
 }  // namespace
 
-TEST_F(BulkLoadTest, OnlyLinesThatBeginWithAMarkerAreFields) {
-    Write("[*]\n2:あ い う\n季節 3:秋\n4:月\n6:解釈\n3:冬\n[*]\n3:夏\n");
-    CCommentaryReader reader(m_dir.string());
-    ASSERT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, table.GetCount()), 0);
-    EXPECT_EQ(table.GetHaiku(0).reading2, "い");
-    EXPECT_EQ(table.GetHaiku(0).season, "");  // "季節 3:秋" is not a field line; "3:冬" follows "6:"
-    EXPECT_EQ(table.GetHaiku(0).kigo, "月");
-    EXPECT_EQ(table.GetHaiku(1).season, "夏");
-    EXPECT_FALSE(table.GetHaiku(2).hasReading);
-}
-
-TEST_F(BulkLoadTest, AnEmptyLineEndsTheSectionAndTheNextSectionFillsTheNextRecord) {
-    Write("[*]\n3:春\n\n4:桜\n[*]\n3:秋\n");
-    CCommentaryReader reader(m_dir.string());
-    reader.LoadAll("tavelo.txt", 0, 44, table, table.GetCount());
-    EXPECT_EQ(table.GetHaiku(0).season, "春");
-    EXPECT_EQ(table.GetHaiku(0).kigo, "");
-    EXPECT_EQ(table.GetHaiku(1).season, "秋");
-}
-
-TEST_F(BulkLoadTest, StopsAtTheMaximumCount) {
-    Write("[*]\n3:春\n[*]\n3:夏\n[*]\n3:秋\n");
-    CCommentaryReader reader(m_dir.string());
-    reader.LoadAll("tavelo.txt", 0, 44, table, 2);
-    EXPECT_EQ(table.GetHaiku(1).season, "夏");
-    EXPECT_EQ(table.GetHaiku(2).season, "");
+TEST(HaikuTableBulkLoad, FieldsSectionsAndLimits) {
+    // Only a line that begins with a marker is a field ("季節 3:秋" is none, and "3:冬"
+    // after "6:" continues the interpretation); an empty line ends the section.
+    RecordingNoticeSink sink;
+    CHaikuTable table;
+    const std::string text = "[*]\n2:あ い う\n季節 3:秋\n4:月\n6:解釈\n3:冬\n[*]\n3:夏\n\n4:桜\n[*]\n3:秋\n";
+    ASSERT_EQ(LoadAll(table, &text, 2), 0);  // the third section is beyond the count
+    const std::tuple<int, const char*, const char*, const char*, bool> rows[] = {
+        {0, "い", "", "月", true}, {1, "", "夏", "", true}, {2, "", "", "", false}};
+    for (const auto& [row, reading2, season, kigo, hasReading] : rows) {
+        const HaikuRecord record = table.GetHaiku(row);
+        EXPECT_EQ(record.reading2, reading2) << row;
+        EXPECT_EQ(record.season, season) << row;
+        EXPECT_EQ(record.kigo, kigo) << row;
+        EXPECT_EQ(record.hasReading, hasReading) << row;
+    }
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(BulkLoadTest, MoreSectionsThanRecordsSayErrorOnceTheTableIsFull) {
-    std::string text;
-    for (int i = 0; i < table.GetCount() + 1; ++i) text += "[*]\n3:春\n";
-    Write(text);
-    CCommentaryReader reader(m_dir.string());
-    reader.LoadAll("tavelo.txt", 0, 44, table, table.GetCount() + 1);
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0], "error");
-}
-
-TEST_F(BulkLoadTest, ReadsFilesLongerThanFifteenThousandLines) {
-    std::string text;
-    for (int i = 0; i < 1731; ++i) {
+TEST(HaikuTableBulkLoad, ALongFileFillsEveryRecordAndOneSectionTooManySaysErrorOnce) {
+    RecordingNoticeSink sink;
+    CHaikuTable table;
+    std::string text;  // over fifteen thousand lines
+    for (int i = 0; i < table.GetCount(); ++i)
         text += "[*]\n2:あ い う\n3:冬\n4:雪\n5:「六百句」\n6:一行目\n二行目\n三行目\n四行目\n\n";
-    }
-    Write(text);
-    CCommentaryReader reader(m_dir.string());
-    reader.LoadAll("tavelo.txt", 0, 44, table, table.GetCount());
-    EXPECT_EQ(table.GetHaiku(1730).kigo, "雪");
+    text += "[*]\n3:春\n";
+    LoadAll(table, &text, table.GetCount() + 1);
+    EXPECT_EQ(table.GetHaiku(table.GetCount() - 1).kigo, "雪");
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"error"});
 }
 
-TEST_F(BulkLoadTest, MissingFileLeavesTheTableUnchanged) {
-    CCommentaryReader reader(m_dir.string());
-    EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, table.GetCount()), -1);
-    ASSERT_EQ(sink.messages.size(), 1u);
+TEST(HaikuTableBulkLoad, MissingFileLeavesTheTableUnchanged) {
+    RecordingNoticeSink sink;
+    CHaikuTable table;
+    EXPECT_EQ(LoadAll(table, nullptr), -1);
+    EXPECT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(table.GetCount(), 1731);
     EXPECT_FALSE(table.GetHaiku(0).hasReading);
     EXPECT_FALSE(table.GetHaiku(0).line1.empty());
