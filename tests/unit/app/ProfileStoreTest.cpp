@@ -25,34 +25,23 @@ TEST_F(ProfileStoreTest, IniIsNamedAfterTheProgramInTheWorkingDirectory) {
     EXPECT_EQ(other.GetIniPath(), "/tmp/Quillary.INI");
 }
 
-TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryExactlyAsTheSystemReportsIt) {
+TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryWholeAndExactlyAsTheSystemReportsIt) {
+    // Capitals, spaces and double-byte characters stay; a path over 255 bytes is not cut.
     TempDir dir;
-    // Capitals, spaces and double-byte characters stay as they are.
-    const std::string deep = dir.Path() + "/Haiku Museum/俳句";
-    std::filesystem::create_directories(deep);
-    const std::string previous = std::filesystem::current_path().string();
-    ASSERT_EQ(::chdir(deep.c_str()), 0);
-    CProfileStore store;
-    store.SetupProfile();
-    ASSERT_EQ(::chdir(previous.c_str()), 0);
-    EXPECT_EQ(store.GetWorkDir(), std::filesystem::canonical(deep).string());
-    EXPECT_EQ(store.GetIniPath().substr(0, store.GetWorkDir().size()), store.GetWorkDir());
-}
-
-TEST(ProfileStoreSetup, WorkingDirectoryLongerThan255BytesIsKeptWhole) {
-    TempDir dir;
-    std::string deep = dir.Path();
-    while (deep.size() < 600) deep += "/" + std::string(60, 'D');
-    std::filesystem::create_directories(deep);
-    const std::string previous = std::filesystem::current_path().string();
-    ASSERT_EQ(::chdir(deep.c_str()), 0);
-    CProfileStore store;
-    store.SetupProfile();
-    store.SetOnePoint(5);
-    ASSERT_EQ(::chdir(previous.c_str()), 0);
-    EXPECT_EQ(store.GetWorkDir(), std::filesystem::canonical(deep).string());
-    EXPECT_TRUE(std::filesystem::exists(store.GetIniPath()));
-    EXPECT_EQ(store.GetOnePoint(), 5);
+    std::string deepest = dir.Path();
+    while (deepest.size() < 600) deepest += "/" + std::string(60, 'D');
+    for (const std::string& deep : {dir.Path() + "/Haiku Museum/俳句", deepest}) {
+        std::filesystem::create_directories(deep);
+        const std::string previous = std::filesystem::current_path().string();
+        ASSERT_EQ(::chdir(deep.c_str()), 0);
+        CProfileStore store;
+        store.SetupProfile();
+        store.SetOnePoint(5);
+        ASSERT_EQ(::chdir(previous.c_str()), 0);
+        EXPECT_EQ(store.GetWorkDir(), std::filesystem::canonical(deep).string());
+        EXPECT_EQ(store.GetIniPath(), store.GetWorkDir() + "/unit_tests.INI");  // the program's name
+        EXPECT_EQ(store.GetOnePoint(), 5);
+    }
 }
 
 TEST_F(ProfileStoreTest, SettingsHaveTheirDefaultsWithoutAFile) {
@@ -130,14 +119,12 @@ TEST_F(ProfileStoreTest, HistorySavesAtMost16AndLeavesHigherKeys) {
     EXPECT_EQ(store.GetProfileString("Find Strings", "Find17", ""), "old17");
 }
 
-TEST_F(ProfileStoreTest, HistoryStopsAtTheFirstGap) {
-    dir.Write("quillary.INI", "[Find Strings]\nFind1=one\nFind3=three\n");
-    EXPECT_EQ(store.LoadFindStrings(), std::vector<std::string>{"one"});
-    dir.Write("quillary.INI", "[Find Strings]\nFind1=one\nFind2=\nFind3=three\n");
-    EXPECT_EQ(store.LoadFindStrings(), std::vector<std::string>{"one"});
-}
-
-TEST_F(ProfileStoreTest, EmptyEntriesNeverCutTheStoredHistory) {
+TEST_F(ProfileStoreTest, HistoryStopsAtTheFirstGapAndEmptyEntriesNeverCutIt) {
+    for (const char* gap : {"", "Find2=\n"}) {
+        dir.Write("quillary.INI", std::string("[Find Strings]\nFind1=one\n") + gap + "Find3=three\n");
+        EXPECT_EQ(store.LoadFindStrings(), std::vector<std::string>{"one"}) << gap;
+    }
+    dir.Write("quillary.INI", "");
     store.SaveFindStrings({"", "a", "", "b"});
     EXPECT_EQ(store.LoadFindStrings(), (std::vector<std::string>{"a", "b"}));
 }

@@ -28,6 +28,18 @@ Findings CheckText(const std::string& text, const std::string& initialKey) {
     return findings;
 }
 
+// The findings of check over text with its first from replaced by to.
+template <typename Check>
+Findings Broken(const std::string& text, const std::string& from, const std::string& to, Check check) {
+    std::string copy = text;
+    const std::size_t at = copy.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) copy.replace(at, from.size(), to);
+    Findings findings;
+    check(Scan(copy), findings);
+    return findings;
+}
+
 const std::string kSound =
     "// contents\n"
     "[*]\nk1:目次\nl2:\n"
@@ -161,13 +173,9 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     EXPECT_TRUE(findings.Empty()) << Shown(findings);
 
     auto broken = [&](std::string from, std::string to) {
-        std::string copy = text;
-        std::size_t at = copy.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        if (at != std::string::npos) copy.replace(at, from.size(), to);
-        Findings result;
-        CheckKigoDocument(Scan(copy), sections, table, "kigo.txt", result);
-        return result;
+        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
+            CheckKigoDocument(document, sections, table, "kigo.txt", result);
+        });
     };
     EXPECT_TRUE(broken("k3:秋", "k3:冬").Has("kigo-season"));
     EXPECT_TRUE(broken("k2:めいげつ", "k2:メイゲツ").Has("kigo-reading"));
@@ -194,13 +202,9 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     EXPECT_TRUE(findings.Empty()) << Shown(findings);
 
     auto broken = [&](std::string from, std::string to) {
-        std::string copy = text;
-        std::size_t at = copy.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        if (at != std::string::npos) copy.replace(at, from.size(), to);
-        Findings result;
-        CheckAnthology(Scan(copy), five, sections, table, result);
-        return result;
+        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
+            CheckAnthology(document, five, sections, table, result);
+        });
     };
     Findings dropped = broken("　名月や　蔵の白壁　照らしけり\n", "");
     EXPECT_TRUE(dropped.Has("anthology-listing"));
