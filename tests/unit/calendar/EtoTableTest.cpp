@@ -16,20 +16,11 @@ TEST(EtoTable, NamesCombineStemsAndBranches) {
     EXPECT_EQ(distinct.size(), 60u);
 }
 
-TEST(EtoTable, ValuesOfSixtyOrMoreAreYears) {
+TEST(EtoTable, ValuesOfSixtyOrMoreAreYearsAndNegativeOnesHaveNoName) {
     CEtoTable table;
-    EXPECT_STREQ(table.GetEtoName(60), "庚申");
-    EXPECT_STREQ(table.GetEtoName(1874), "甲戌");
-    EXPECT_STREQ(table.GetEtoName(1924), "甲子");
-    EXPECT_STREQ(table.GetEtoName(2000), "庚辰");
-    EXPECT_EQ(CEtoTable::GetYearEto(1874), 10);
-    EXPECT_EQ(CEtoTable::GetYearEto(1864), 0);
-    EXPECT_EQ(CEtoTable::GetYearEto(2000), 16);
-    EXPECT_EQ(CEtoTable::GetYearEto(1894), 30);  // 甲午
-}
-
-TEST(EtoTable, NegativeValueGivesAnEmptyNameInsteadOfReadingOutside) {
-    CEtoTable table;
-    EXPECT_STREQ(table.GetEtoName(-1), "");
-    EXPECT_STREQ(table.GetEtoName(-61), "");
+    for (auto [value, name] : {std::pair{60, "庚申"}, {1874, "甲戌"}, {1924, "甲子"}, {2000, "庚辰"},
+                               {-1, ""}, {-61, ""}})
+        EXPECT_STREQ(table.GetEtoName(value), name) << value;
+    for (auto [year, sign] : {std::pair{1874, 10}, {1864, 0}, {2000, 16}, {1894, 30}})  // 1894 甲午
+        EXPECT_EQ(CEtoTable::GetYearEto(year), sign) << year;
 }
