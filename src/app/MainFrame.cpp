@@ -258,7 +258,16 @@ bool CMainFrame::CreateSearchBar() {
     QAction* search = CommandAction(ID_SEARCH);
     search->setStatusTip(CommandPrompt(ID_SEARCH));
     search->setToolTip(CommandTip(ID_SEARCH));
-    bar->addAction(search);
+    // The button has its own action: the menu item is hidden while no child window is
+    // open, but the button stays, greyed with its command.
+    auto* button = new QAction(search->icon(), search->text(), bar);
+    button->setStatusTip(search->statusTip());
+    button->setToolTip(search->toolTip());
+    button->setEnabled(search->isEnabled());
+    connect(search, &QAction::changed, button,
+            [search, button] { button->setEnabled(search->isEnabled()); });
+    connect(button, &QAction::triggered, search, &QAction::trigger);
+    bar->addAction(button);
     addToolBar(Qt::TopToolBarArea, bar);
     return true;
 }
