@@ -2,7 +2,8 @@
 // main pane, with links to other topics; pointing at a link previews that topic
 // in the reference pane, clicking it jumps there. Three boxes list the first,
 // second and third keys; the arrows step back and forward through the topics
-// visited.
+// visited. Up, Down and the wheel scroll by lines; Ctrl+C or the context menu
+// copies the shown topic's text.
 //
 //   CReaderDialog dialog;
 //   dialog.SetPath(workDir + "/TxtData/life.txt");
