@@ -1,11 +1,16 @@
 #include "reader/ReaderDialog.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "app/AppStrings.h"
 #include "app/Resource.h"
@@ -109,6 +114,17 @@ void CReaderDialog::BuildControls() {
     }
     m_pMainBar->setFocusPolicy(Qt::StrongFocus);
     m_pReferenceBar->setFocusPolicy(Qt::NoFocus);
+    // The wheel over a bar steps its pane by lines, as over the pane itself.
+    m_pMainBar->installEventFilter(this);
+    m_pReferenceBar->installEventFilter(this);
+    // With nothing to scroll the main bar is disabled; the pane takes the keys then.
+    m_pMainPane->installEventFilter(this);
+
+    auto* copy = new QAction(QStringLiteral(u"コピー(&C)"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &CReaderDialog::CopyTopic);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 int CReaderDialog::DoModal() {
@@ -144,12 +160,60 @@ void CReaderDialog::OnInitDialog() {
     DrawMainPane();
 }
 
-void CReaderDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_bPointerPlaced) return;
-    // Start with the pointer at the top left corner of the main pane's text.
-    m_bPointerPlaced = true;
-    QCursor::setPos(m_pMainPane->mapToGlobal(QPoint(CTextPane::kFrame, CTextPane::kFrame)));
+bool CReaderDialog::event(QEvent* event) {
+    // Start with the pointer at the top left corner of the main pane's text. A
+    // window manager places the window only after it is shown, so this waits
+    // until the window first becomes active, where it stays.
+    if (event->type() == QEvent::WindowActivate && !m_bPointerPlaced) {
+        m_bPointerPlaced = true;
+        QCursor::setPos(m_pMainPane->mapToGlobal(QPoint(CTextPane::kFrame, CTextPane::kFrame)));
+    }
+    return QDialog::event(event);
+}
+
+bool CReaderDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && (watched == m_pMainBar || watched == m_pReferenceBar)) {
+        ScrollByWheel(watched == m_pMainBar, static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && watched == m_pMainPane) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            OnBarAction(true, key == Qt::Key_Up ? QAbstractSlider::SliderSingleStepSub
+                                                : QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CReaderDialog::wheelEvent(QWheelEvent* event) {
+    // The panes let the mouse through to the dialog.
+    const QPoint point = event->position().toPoint();
+    if (m_pMainPane->geometry().contains(point) || m_pReferencePane->geometry().contains(point))
+        ScrollByWheel(m_pMainPane->geometry().contains(point), event);
+    else
+        QDialog::wheelEvent(event);
+}
+
+void CReaderDialog::ScrollByWheel(bool main, const QWheelEvent* event) {
+    // A notch of the wheel (120) is the system's number of line steps, each one
+    // as the bar's arrow would take it.
+    m_nWheelDelta += event->angleDelta().y();
+    const int steps = m_nWheelDelta / QWheelEvent::DefaultDeltasPerStep * QApplication::wheelScrollLines();
+    m_nWheelDelta %= QWheelEvent::DefaultDeltasPerStep;
+    for (int i = 0; i < std::abs(steps); ++i)
+        OnBarAction(main, steps > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+}
+
+void CReaderDialog::CopyTopic() {
+    if (m_current.body.empty()) {
+        m_notice.Beep();
+        return;
+    }
+    std::string text;
+    for (const std::string& line : m_current.body) text += line + '\n';
+    QApplication::clipboard()->setText(ToDisplay(text));
 }
 
 void CReaderDialog::keyPressEvent(QKeyEvent* event) {
@@ -191,7 +255,7 @@ void CReaderDialog::OnKeyBoxChosen(int kind, int index) {
         SelectKeyBoxEntries();
         return;
     }
-    Navigate(m_document.GetSortedKey(kind, index), Navigation::NewJump);
+    Navigate(m_document.GetSortedKey(kind, index));
 }
 
 void CReaderDialog::ClearMainPane() {
@@ -205,8 +269,9 @@ void CReaderDialog::DrawMainPane() {
     SelectKeyBoxEntries();
     m_pBack->setPixmap(m_arrowImages[m_history.Count() > 1 ? BackAvailable : BackUnavailable]);
     m_pForward->setPixmap(m_arrowImages[m_history.CanGoForward() ? ForwardAvailable : ForwardUnavailable]);
-    // The main bar takes the keyboard, so Up and Down scroll the text.
-    m_pMainBar->setFocus();
+    // The main bar takes the keyboard, so Up and Down scroll the text; a disabled
+    // bar cannot, and the pane takes the keys in its place.
+    (m_pMainBar->isEnabled() ? static_cast<QWidget*>(m_pMainBar) : m_pMainPane)->setFocus();
 }
 
 void CReaderDialog::ClearReferencePane() {
@@ -252,31 +317,33 @@ void CReaderDialog::UpdateBar(QScrollBar* bar, int count, int rows, int& visible
     }
 }
 
-void CReaderDialog::Navigate(std::string key, Navigation mode) {
+void CReaderDialog::Navigate(std::string key) {
     ClearMainPane();
     ClearReferencePane();
     m_strCurrentKey = cp932::CutAtCharBoundary(key, ReaderRequest::kMaxTextBytes);
     m_current = m_document.SelectTopic(m_strCurrentKey);
-    switch (mode) {
-    case Navigation::Back:
-        m_history.Back();
-        break;
-    case Navigation::Forward:
-        m_history.Forward(m_current.topic.index);
-        break;
-    case Navigation::NewJump:
-        m_history.Jump(m_current.topic.index);
-        break;
-    }
+    m_history.Jump(m_current.topic.index);
+    ShowCurrent();
+}
+
+void CReaderDialog::StepHistory(bool forward) {
+    ClearMainPane();
+    ClearReferencePane();
+    forward ? m_history.Forward() : m_history.Back();
+    // The entry's topic itself: a first key may be missing or shared with
+    // another topic. Its first key keeps it from linking to itself.
+    m_current = m_document.SelectTopicAt(m_history.Topic());
+    m_strCurrentKey = m_current.topic.key1;
+    ShowCurrent();
+}
+
+void CReaderDialog::ShowCurrent() {
     DrawKeyLabels(nullptr);
     UpdateBar(m_pMainBar, m_current.BodyCount(), kMainRows, m_nMainVisible);
     m_rectHover = QRect();
-    // A saved top line may lie beyond a body that has changed its topic.
-    int& top = m_history.TopLine();
-    top = std::clamp(top, 0, std::max(0, m_current.BodyCount() - m_nMainVisible));
     {
         QSignalBlocker block(m_pMainBar);
-        m_pMainBar->setValue(top);
+        m_pMainBar->setValue(m_history.TopLine());
     }
     DrawMainPane();
 }
@@ -311,7 +378,7 @@ void CReaderDialog::ScrollTo(bool main, int top) {
     if (main) {
         m_history.TopLine() = top;
         DrawMainPane();
-    } else {
+    } else if (!m_strReferenceKey.empty()) {  // nothing previewed yet: nothing to draw
         m_nReferenceTop = top;
         DrawReferencePane(m_strReferenceKey);
     }
@@ -326,7 +393,7 @@ bool CReaderDialog::HitTest(QPoint point, bool navigate) {
     if (!link) return false;
     const std::string key = link->key;
     if (navigate) {
-        Navigate(key, Navigation::NewJump);
+        Navigate(key);
     } else {
         m_rectHover = link->rect;
         DrawReferencePane(key);
@@ -349,9 +416,9 @@ void CReaderDialog::mousePressEvent(QMouseEvent* event) {
     m_nReferenceTop = 0;
     const QPoint point = event->position().toPoint();
     if (m_rectForward.contains(point) && m_history.CanGoForward()) {
-        Navigate(m_document.GetKey1(m_history.ForwardTopic()), Navigation::Forward);
+        StepHistory(true);
     } else if (m_rectBack.contains(point) && m_history.CanGoBack()) {
-        Navigate(m_document.GetKey1(m_history.BackTopic()), Navigation::Back);
+        StepHistory(false);
     } else if (!HitTest(point, true)) {
         m_notice.Beep();
     }

@@ -2,7 +2,8 @@
 // main pane, with links to other topics; pointing at a link previews that topic
 // in the reference pane, clicking it jumps there. Three boxes list the first,
 // second and third keys; the arrows step back and forward through the topics
-// visited.
+// visited. Up, Down and the wheel scroll by lines; Ctrl+C or the context menu
+// copies the shown topic's text.
 //
 //   CReaderDialog dialog;
 //   dialog.SetPath(workDir + "/TxtData/life.txt");
@@ -33,7 +34,6 @@ class CTextPane;
 class CReaderDialog : public QDialog {
     Q_OBJECT
 public:
-    enum class Navigation { NewJump, Forward, Back };
     static constexpr int kMainRows = 15;
     static constexpr int kReferenceRows = 7;
 
@@ -53,9 +53,10 @@ public:
     bool Create();
     void OnInitDialog();
 
-    // Shows the topic carrying key: as a new jump (forward history discarded),
-    // or as a step back or forward (the topic's saved top line restored).
-    void Navigate(std::string key, Navigation mode);
+    // Shows the topic carrying key as a new jump (forward history discarded).
+    void Navigate(std::string key);
+    // Steps back or forward: the entry's own topic at its saved top line.
+    void StepHistory(bool forward);
 
     const TopicSelection& Current() const { return m_current; }
     const std::string& CurrentKey() const { return m_strCurrentKey; }
@@ -71,8 +72,10 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -85,6 +88,9 @@ private:
     void DrawReferencePane(const std::string& key);
     void DrawKeyLabels(const TopicRecord* topic);
     void UpdateBar(QScrollBar* bar, int count, int rows, int& visible);
+    void ShowCurrent();
+    void CopyTopic();
+    void ScrollByWheel(bool main, const QWheelEvent* event);
     void OnBarAction(bool main, int action);
     void ScrollTo(bool main, int top);
     // Finds the link under a dialog point; previews it or jumps to it.
@@ -119,4 +125,5 @@ private:
     QScrollBar* m_pMainBar = nullptr;
     QScrollBar* m_pReferenceBar = nullptr;
     bool m_bPointerPlaced = false;
+    int m_nWheelDelta = 0;   // wheel turn not yet a whole notch
 };

@@ -22,8 +22,6 @@ void CReaderHistory::Back() {
     if (m_count >= 2) --m_count;
 }
 
-void CReaderHistory::Forward(int32_t topic) {
-    if (!CanGoForward()) return;
-    m_entries[static_cast<std::size_t>(m_count)].topic = topic;
-    ++m_count;
+void CReaderHistory::Forward() {
+    if (CanGoForward()) ++m_count;
 }

@@ -19,18 +19,16 @@ public:
     // A new jump: the topic becomes the current entry at line 0 and the forward
     // history is discarded. A full history drops its oldest entry.
     void Jump(int32_t topic);
-    // Steps back or forward; the entry stepped to keeps its saved top line and
-    // receives topic (the topic actually shown there).
+    // Steps back or forward; the entry stepped to keeps its topic and its saved
+    // top line.
     void Back();
-    void Forward(int32_t topic);
+    void Forward();
 
     bool CanGoBack() const { return m_count >= 2; }
     bool CanGoForward() const { return m_count < kCapacity && m_entries[static_cast<std::size_t>(m_count)].topic != -1; }
-    // The topic Back or Forward would return to.
-    int32_t BackTopic() const { return CanGoBack() ? EntryAt(m_count - 2).topic : -1; }
-    int32_t ForwardTopic() const { return CanGoForward() ? EntryAt(m_count).topic : -1; }
 
     int Count() const { return m_count; }
+    int32_t Topic() const { return m_entries[static_cast<std::size_t>(m_count - 1)].topic; }
     const Entry& EntryAt(int i) const { return m_entries[static_cast<std::size_t>(i)]; }
     // The shown entry's top line, kept up to date while the pane scrolls.
     int32_t& TopLine() { return m_entries[static_cast<std::size_t>(m_count - 1)].topLine; }

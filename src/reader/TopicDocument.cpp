@@ -296,6 +296,12 @@ TopicSelection CTopicDocument::SelectTopic(std::string_view key) {
         return t.key1 == key || t.key2 == key || t.key3 == key;
     });
     if (chosen == m_topics.end()) return m_selection;
+    return SelectTopicAt(chosen->index);
+}
+
+TopicSelection CTopicDocument::SelectTopicAt(int topicIndex) {
+    if (topicIndex < 0 || topicIndex >= GetTopicCount()) return m_selection;
+    const TopicRecord* chosen = &m_topics[static_cast<std::size_t>(topicIndex)];
     m_selection.topic = *chosen;
     m_selection.body.clear();
     if (chosen->bodyLine < 0) {

@@ -57,6 +57,8 @@ public:
     // matches, the previous selection stays and a copy of it is returned. A topic
     // without body beeps and yields an empty body.
     TopicSelection SelectTopic(std::string_view key);
+    // Selects the topic with that index (file order) in the same way.
+    TopicSelection SelectTopicAt(int topicIndex);
     const TopicSelection& Selection() const { return m_selection; }
 
     int GetTopicCount() const { return static_cast<int>(m_topics.size()); }

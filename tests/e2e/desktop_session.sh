@@ -132,6 +132,11 @@ for entry in "${readers[@]}"; do
     done | tail -n 1)
     [ -n "$reader" ] || fail "$name: no reader opened"
     keys Down Down
+    # The pointer starts at the top left corner of the main pane, below the key boxes.
+    eval "$(xdotool getmouselocation --shell)"
+    read -r left top < <(xwininfo -id "$reader" | awk '/Absolute upper-left/ {v = v $4 " "} END {print v}')
+    ((X - left == 2 && Y - top > 20 && Y - top < 40)) ||
+        fail "$name: the pointer is at $((X - left)),$((Y - top)) of the reader, not on its main pane"
     shot "reader-$name"
     keys Escape
     for _ in $(seq 50); do xdotool getwindowname "$reader" >/dev/null 2>&1 || break; sleep 0.1; done

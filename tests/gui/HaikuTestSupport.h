@@ -146,6 +146,7 @@ inline QStringList ColumnTexts(CListCtrl* list, int column) {
 inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
     QWidget* window = widget->window();
     QWidget* under = window->childAt(widget->mapTo(window, point));
+    if (!under) under = window;  // no child there, or one the mouse passes through
     const QPoint local = under->mapFromGlobal(widget->mapToGlobal(point));
     QWheelEvent event(QPointF(local), QPointF(under->mapToGlobal(local)), QPoint(),
                       QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,

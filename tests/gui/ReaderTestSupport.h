@@ -1,5 +1,6 @@
 // Helpers for the reader's window tests: cp932 from the UTF-8 literals of Qt
-// code, the test documents, and mouse events sent straight to a widget.
+// code, the test documents, and mouse events at a point of a window, delivered to
+// the widget under it.
 #pragma once
 
 #include <QApplication>
@@ -18,11 +19,14 @@ inline std::string TestTxtData(const char* name) {
     return std::string(QUILLARY_TEST_DATA) + "/TxtData/" + name;
 }
 
-inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint point,
+inline void SendMouse(QWidget* window, QEvent::Type type, QPoint point,
                       Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button,
+    QWidget* under = window->childAt(point);
+    if (!under) under = window;
+    const QPoint local = under->mapFrom(window, point);
+    QMouseEvent event(type, QPointF(local), QPointF(under->mapToGlobal(local)), button,
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    QApplication::sendEvent(under, &event);
 }
 
 inline void Click(QWidget* widget, QPoint point) {
