@@ -3,6 +3,8 @@
 // CR stays in the line.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace text_lines {
@@ -21,5 +23,11 @@ void ForEachLine(std::string_view text, OnLine onLine) {
         start = next;
     }
 }
+
+// The lines of the regular file at path, read piece by piece, as ForEachLine gives
+// them. Reading ends when onLine returns false: the rest of the file is never read,
+// so a reader with a limit costs by what it keeps. Returns false when path is no
+// regular file or cannot be opened or read (nothing is thrown).
+bool ForEachFileLine(const std::string& path, const std::function<bool(std::string_view)>& onLine);
 
 }  // namespace text_lines
