@@ -1,10 +1,6 @@
 #include "haiku/CommentaryReader.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "haiku/FieldText.h"
 #include "haiku/HaikuTable.h"
@@ -13,29 +9,6 @@
 namespace {
 
 constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
-
-// Only a regular file is read: a directory fails on its first read and a FIFO or
-// device could block. A read error is an unreadable file, never an exception.
-bool ReadText(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    char buffer[64 * 1024];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
-        text.append(buffer, static_cast<std::size_t>(file.gcount()));
-    return !file.bad();
-}
-
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-    std::string text;
-    if (!ReadText(path, text)) return false;
-    text_lines::ForEachLine(text, [&](std::string_view line) {
-        lines.emplace_back(line);
-        return true;
-    });
-    return true;
-}
 
 bool IsComment(std::string_view line) { return line.starts_with("//"); }
 
@@ -121,33 +94,38 @@ void CCommentaryReader::AppendRow(std::string& interpretation, std::string_view 
 int CCommentaryReader::LoadAll(std::string_view fileName, int /*mode*/, int rowWidth,
                                CHaikuTable& table, int maxCount) {
     std::string path = PathOf(fileName);
-    std::vector<std::string> lines;
-    if (!ReadLines(path, lines)) return ReportUnreadableFile(m_notice, path);
-
+    // Sections one line at a time; reading ends with the last section that is stored.
     int stored = 0;
-    std::size_t i = 0;
-    while (i < lines.size() && stored < maxCount) {
-        if (!IsSectionLine(lines[i])) {
-            ++i;
-            continue;
-        }
-        CommentaryEntry entry;
-        ++i;
-        for (; i < lines.size(); ++i) {
-            std::string_view line = lines[i];
-            if (line.empty() || IsBracketLine(line)) break;
-            if (line.size() == 1 || IsComment(line)) continue;
-            int marker = LeadingMarker(line);
-            if (marker == 6) {
+    bool inSection = false;
+    CommentaryEntry entry;
+    auto store = [&] {
+        table.SetCommentary(entry, stored++);
+        inSection = false;
+        return stored < maxCount;
+    };
+    bool read = text_lines::ForEachFileLine(path, [&](std::string_view line) {
+        if (stored >= maxCount) return false;
+        if (inSection) {
+            if (line.empty() || IsBracketLine(line)) {
+                if (!store()) return false;  // and the line may start the next section
+            } else if (line.size() == 1 || IsComment(line)) {
+                return true;
+            } else if (int marker = LeadingMarker(line); marker == 6) {
                 AppendRow(entry.interpretation, line.substr(2), rowWidth);
-                ++i;
-                break;
+                return store();
+            } else {
+                if (marker != 0) SetField(entry, marker, line.substr(2));
+                return true;
             }
-            if (marker != 0) SetField(entry, marker, line.substr(2));
         }
-        table.SetCommentary(entry, stored);
-        ++stored;
-    }
+        if (IsSectionLine(line)) {
+            entry = CommentaryEntry();
+            inSection = true;
+        }
+        return true;
+    });
+    if (!read) return ReportUnreadableFile(m_notice, path);
+    if (inSection) store();
     return 0;
 }
 
@@ -157,15 +135,12 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
     m_index = index;
     m_entry = CommentaryEntry();
     std::string path = PathOf(fileName);
-    std::string text;
-    if (!ReadText(path, text)) return ReportUnreadableFile(m_notice, path);
-    if (index < 0) return 0;
-
-    // Walks the lines as views into the text, and stops at the end of the section.
+    // Reads up to the end of the section asked for and no further.
     int seen = 0;
     bool inSection = false;
     bool inInterpretation = false;
-    text_lines::ForEachLine(text, [&](std::string_view line) {
+    bool read = text_lines::ForEachFileLine(path, [&](std::string_view line) {
+        if (index < 0) return false;
         if (!inSection) {
             if (IsSectionLine(line) && seen++ == index) inSection = true;
             return true;
@@ -188,5 +163,6 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
         }
         return true;
     });
+    if (!read) return ReportUnreadableFile(m_notice, path);
     return 0;
 }

@@ -182,19 +182,26 @@ void CHaikuCardDlg::ShowHaiku() {
     m_reader.ReadEntry("tavelo.txt", m_nMode, m_nIndex, kRowWidth, &m_table);
     m_entry = m_reader.GetEntry();
 
-    m_fields[1011]->setText(ToQString(m_entry.preface));
-    m_fields[1035]->setText(ToQString(cardtext::HaikuLine(m_current)));
-    m_fields[1036]->setText(ToQString(cardtext::ReadingLine(m_entry)));
-    m_fields[1008]->setText(ToQString(m_entry.season));
-    m_fields[1038]->setText(ToQString(m_entry.kigo));
-    m_interpretation->setPlainText(
-        ToQString(cardtext::InterpretationLines(m_entry.interpretation, kRowWidth)));
-    m_fields[1037]->setText(ToQString(FormatYearLine(m_calendar, m_eto, m_current.year)));
-    m_fields[1014]->setText(ToQString(m_entry.source));
-    for (int id : {1011, 1035, 1036, 1008, 1038, 1037, 1014}) m_fields[id]->setCursorPosition(0);
-
-    m_fields[1006]->setText(
-        ToQString(cardtext::NumberLine(ToCp932(m_order->itemText(m_nMode)), m_nIndex)));
+    // A field is set only when its text changes: setting lays it out and paints it again.
+    auto show = [this](int id, const std::string& cp932Text, bool fromStart = true) {
+        QLineEdit* field = m_fields[id];
+        const QString text = ToQString(cp932Text);
+        if (field->text() != text) field->setText(text);
+        if (fromStart) field->setCursorPosition(0);
+    };
+    show(1011, m_entry.preface);
+    show(1035, cardtext::HaikuLine(m_current));
+    show(1036, cardtext::ReadingLine(m_entry));
+    show(1008, m_entry.season);
+    show(1038, m_entry.kigo);
+    const QString interpretation = ToQString(cardtext::InterpretationLines(m_entry.interpretation, kRowWidth));
+    if (m_interpretation->toPlainText() != interpretation)
+        m_interpretation->setPlainText(interpretation);
+    else
+        m_interpretation->moveCursor(QTextCursor::Start);
+    show(1037, FormatYearLine(m_calendar, m_eto, m_current.year));
+    show(1014, m_entry.source);
+    show(1006, cardtext::NumberLine(ToCp932(m_order->itemText(m_nMode)), m_nIndex), false);
 }
 
 void CHaikuCardDlg::OnDeltaPos(int delta) {

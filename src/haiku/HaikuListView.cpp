@@ -66,21 +66,28 @@ void CHaikuListView::OnActivateView(bool activate) {
 }
 
 void CHaikuListView::BuildColumnsAndRows() {
+    // A rebuild after a sort keeps the columns but gives them their first widths again.
     for (int c = 0; c < listcells::kHaikuColumns; ++c) {
-        m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title),
-                             m_list->ColumnWidth(kColumns[c].width), Qt::AlignLeft);
+        const int width = m_list->ColumnWidth(kColumns[c].width);
+        if (c < m_list->GetColumnCount())
+            m_list->setColumnWidth(c, width);
+        else
+            m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title), width, Qt::AlignLeft);
     }
 
-    std::vector<std::vector<QString>> rows(static_cast<std::size_t>(m_nCount));
-    for (int r = 0; r < m_nCount; ++r) {
-        const int index = RecordOfRow(r);
-        const HaikuRecord record = m_table.GetHaiku(index);
-        std::vector<QString>& cells = rows[static_cast<std::size_t>(r)];
-        cells.reserve(listcells::kHaikuColumns);
-        for (int c = 0; c < listcells::kHaikuColumns; ++c) {
-            cells.push_back(ToQString(listcells::HaikuCell(record, index, c, m_calendar, m_eto)));
+    if (m_cells.size() != static_cast<std::size_t>(m_nCount)) {
+        m_cells.assign(static_cast<std::size_t>(m_nCount), {});
+        for (int index = 0; index < m_nCount; ++index) {
+            const HaikuRecord record = m_table.GetHaiku(index);
+            std::vector<QString>& cells = m_cells[static_cast<std::size_t>(index)];
+            cells.reserve(listcells::kHaikuColumns);
+            for (int c = 0; c < listcells::kHaikuColumns; ++c)
+                cells.push_back(ToQString(listcells::HaikuCell(record, index, c, m_calendar, m_eto)));
         }
     }
+    std::vector<std::vector<QString>> rows;
+    rows.reserve(static_cast<std::size_t>(m_nCount));
+    for (int r = 0; r < m_nCount; ++r) rows.push_back(m_cells[static_cast<std::size_t>(RecordOfRow(r))]);
     m_list->SetRows(std::move(rows));
 
     // The caption keeps the title the opening command gave.
@@ -99,11 +106,7 @@ void CHaikuListView::SortByColumn(int column) {
     for (int index : order) keys.push_back(sortkeys::HaikuKey(m_table.GetHaiku(index), index, column));
     sortkeys::SortOrder(order, std::move(keys));
     std::copy(order.begin(), order.end(), m_order.begin());
-
-    m_list->DeleteAllItems();
-    while (m_list->DeleteColumn(0)) {
-    }
-    BuildColumnsAndRows();
+    BuildColumnsAndRows();  // every row replaced at once
     m_list->SetSortColumn(column);
 }
 

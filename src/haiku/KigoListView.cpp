@@ -44,9 +44,9 @@ void CKigoListView::OnInitialUpdate() {
         ReportUnreadableFile(m_notice, m_path);
         return;
     }
+    CWaitCursor wait;
     if (m_document.Load(m_path) != 0) return;
     m_nCount = std::min(m_document.GetTopicCount(), kMaxRows);
-    CWaitCursor wait;
     BuildColumnsAndRows();
     m_list->SetSortColumn(0);  // file order is the order of the numbers
 }

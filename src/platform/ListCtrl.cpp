@@ -1,6 +1,11 @@
 #include "platform/ListCtrl.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -91,8 +96,92 @@ private:
     std::vector<std::vector<QString>> m_rows;
 };
 
+// Paints a cell as the style does (background, selection, focus frame), its text on
+// one line, cut with "..." where the cell is too narrow. Each shown cell's text is laid
+// out once and kept until the rows change, so a repaint lays out nothing and a first
+// paint lays out only the cells it shows, once each.
+class CCellDelegate : public QStyledItemDelegate {
+public:
+    explicit CCellDelegate(QAbstractItemModel* model, QObject* parent) : QStyledItemDelegate(parent) {
+        auto forget = [this] { m_texts.clear(); };
+        connect(model, &QAbstractItemModel::modelReset, this, forget);
+        connect(model, &QAbstractItemModel::layoutChanged, this, forget);
+        connect(model, &QAbstractItemModel::dataChanged, this, forget);
+        connect(model, &QAbstractItemModel::rowsInserted, this, forget);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
+        connect(model, &QAbstractItemModel::columnsInserted, this, forget);
+        connect(model, &QAbstractItemModel::columnsRemoved, this, forget);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+        const QStaticText& text = TextOf(index, opt, textRect.width());
+        const QSizeF size = text.size();
+        const Qt::Alignment align = QStyle::visualAlignment(opt.direction, opt.displayAlignment);
+        qreal x = textRect.left();
+        if (align & Qt::AlignRight) x = textRect.right() + 1 - size.width();
+        else if (align & Qt::AlignHCenter) x = textRect.left() + (textRect.width() - size.width()) / 2;
+        const qreal y = textRect.top() + (textRect.height() - size.height()) / 2;
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+        painter->save();
+        painter->setClipRect(textRect, Qt::IntersectClip);
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                        : QPalette::Text));
+        painter->drawStaticText(QPointF(x, y), text);
+        painter->restore();
+
+        if (opt.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(opt);
+            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, widget);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor = opt.palette.color(group, (opt.state & QStyle::State_Selected)
+                                                                 ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+    }
+
+private:
+    struct Laid {
+        QStaticText text;
+        QFont font;
+        int width = -1;
+    };
+
+    const QStaticText& TextOf(const QModelIndex& index, const QStyleOptionViewItem& opt, int width) const {
+        Laid& laid = m_texts[(static_cast<quint64>(index.row()) << 32) | static_cast<quint32>(index.column())];
+        if (laid.width == width && laid.font == opt.font) return laid.text;
+        laid.width = width;
+        laid.font = opt.font;
+        laid.text = MakeText(opt.text, opt.font);
+        if (laid.text.size().width() > width)
+            laid.text = MakeText(QFontMetrics(opt.font).elidedText(opt.text, opt.textElideMode, width), opt.font);
+        return laid.text;
+    }
+
+    static QStaticText MakeText(const QString& string, const QFont& font) {
+        QStaticText text(string);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        return text;
+    }
+
+    mutable QHash<quint64, Laid> m_texts;
+};
+
 CListCtrl::CListCtrl(QWidget* parent) : QTreeView(parent), m_model(new CListModel(this)) {
     setModel(m_model);
+    setItemDelegate(new CCellDelegate(m_model, this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -1,24 +1,29 @@
 // Reading a text file of the museum into lines of cp932 bytes.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/TextLines.h"
 
 namespace document_lines {
 
-// The whole file as bytes; nullopt when it cannot be opened or read.
-std::optional<std::string> ReadFile(const std::string& path);
-
-// A file that begins with a UTF-8 byte-order mark was saved by a curator in UTF-8:
-// the mark is removed and the text converted to cp932 (characters cp932 cannot
-// carry become '?'). Any other text is returned as it is.
-std::string ToCp932(std::string bytes);
-
-// Lines of a text: see text_lines::ForEachLine.
+// Lines of a file or text: see text_lines.
+using text_lines::ForEachFileLine;
 using text_lines::ForEachLine;
+
+// Gives the lines of one file as cp932, called on each line in order. A file whose
+// first line begins with a UTF-8 byte-order mark was saved by a curator in UTF-8: the
+// mark is removed and every line converted (characters cp932 cannot carry become
+// '?'). The lines of any other file are returned as they are.
+class LineConverter {
+public:
+    std::string_view operator()(std::string_view line);
+
+private:
+    bool m_first = true;
+    bool m_utf8 = false;
+    std::string m_converted;
+};
 
 }  // namespace document_lines

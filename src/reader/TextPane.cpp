@@ -12,6 +12,18 @@ QString ToDisplay(std::string_view cp932Text) {
     return QString::fromStdString(cp932::ToUtf8Lossy(cp932Text));
 }
 
+// The start of line that reaches past width pixels, or the whole line, with its display
+// text. The pane clips at its right edge, so nothing beyond that is converted,
+// measured, searched for links or drawn: a long line costs what a short one does.
+std::string_view VisiblePart(std::string_view line, const QFontMetrics& metrics, int width,
+                             QString& display) {
+    for (std::size_t bytes = 256;; bytes *= 2) {
+        std::string_view part = cp932::CutAtCharBoundary(line, bytes);
+        display = ToDisplay(part);
+        if (part.size() == line.size() || metrics.horizontalAdvance(display) > width) return part;
+    }
+}
+
 }  // namespace
 
 CTextPane::CTextPane(int rows, const QFont& font, QWidget* parent)
@@ -41,13 +53,16 @@ void CTextPane::Show(const std::vector<std::string>& body, int top, const CTopic
     for (int r = 0; r < m_nRows; ++r) {
         const std::size_t index = static_cast<std::size_t>(top + r);
         if (top + r < 0 || index >= body.size()) break;
-        const std::string& line = body[index];
         Row row;
-        row.text = ToDisplay(line);
+        const std::string_view line = VisiblePart(body[index], metrics, TextRect().width(), row.text);
         if (document) {
             const int lineWidth = metrics.horizontalAdvance(row.text);
             const QRect rowRect = RowRect(r);
-            for (const TopicLink& found : document->FindLinks(line, currentKey)) {
+            // A key that starts in the visible part may run on past it.
+            const std::string_view searched = cp932::CutAtCharBoundary(
+                body[index], line.size() + static_cast<std::size_t>(CTopicDocument::kMaxTextBytes));
+            for (const TopicLink& found : document->FindLinks(searched, currentKey)) {
+                if (static_cast<std::size_t>(found.start) >= line.size()) continue;
                 // Where the link starts: the whole line's width less the width
                 // of the line from the link on.
                 QString tail = ToDisplay(std::string_view(line).substr(static_cast<std::size_t>(found.start)));

@@ -12,6 +12,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
 #include "platform/MDIFrameWnd.h"
+#include "platform/WaitCursor.h"
 #include "platform/WinApp.h"
 
 namespace {
@@ -91,7 +92,11 @@ bool CTipsDialog::OnInitDialog() {
 
 int CTipsDialog::LoadTip(int requested) {
     const std::string path = theProfile.GetWorkDir() + "/TxtData/onepoint.txt";
-    int current = m_reader.LoadTip(path, requested);
+    int current = -1;
+    {
+        CWaitCursor wait;
+        current = m_reader.LoadTip(path, requested);
+    }
     if (current < 0) reject();
     return current;
 }

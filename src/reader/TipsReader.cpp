@@ -1,7 +1,6 @@
 #include "reader/TipsReader.h"
 
 #include <climits>
-#include <optional>
 #include <vector>
 
 #include "platform/Cp932.h"
@@ -42,34 +41,35 @@ bool CTipsReader::ParseHeader(std::string_view line, int& number) {
 
 int CTipsReader::LoadTip(const std::string& path, int requested) {
     m_body = "\n";
-    std::optional<std::string> bytes = document_lines::ReadFile(path);
-    if (!bytes) return ReportUnreadableFile(m_notice, path);
-    std::string text = document_lines::ToCp932(std::move(*bytes));
-
+    // The text lines once; counting the tips needs all of them.
+    std::vector<std::string> lines;
     int tipCount = 0;
     int number = 0;
-    document_lines::ForEachLine(text, [&](std::string_view line) {
-        if (!IsSkipped(line) && ParseHeader(line, number) && number > 0) ++tipCount;
+    document_lines::LineConverter toCp932;
+    bool read = document_lines::ForEachFileLine(path, [&](std::string_view bytes) {
+        std::string_view line = toCp932(bytes);
+        if (IsSkipped(line)) return true;
+        if (ParseHeader(line, number) && number > 0) ++tipCount;
+        lines.emplace_back(line);
         return true;
     });
+    if (!read) return ReportUnreadableFile(m_notice, path);
 
     int target = requested > 0 ? (requested <= tipCount ? requested : 1) : tipCount;
     m_title.clear();
     bool reading = false;
     bool first = true;
-    document_lines::ForEachLine(text, [&](std::string_view line) {
-        if (IsSkipped(line)) return true;
+    for (const std::string& line : lines) {
         if (ParseHeader(line, number)) {
-            if (reading) return false;
+            if (reading) break;
             reading = number >= target;
-            return true;
+            continue;
         }
         if (reading) {
             AddLine(line, first);
             first = false;
         }
-        return true;
-    });
+    }
     return target;
 }
 

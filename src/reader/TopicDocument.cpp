@@ -113,10 +113,11 @@ void CTopicDocument::Reset() {
 
 int CTopicDocument::Load(const std::string& path) {
     Reset();
-    std::optional<std::string> text = document_lines::ReadFile(path);
-    if (!text) return ReportUnreadableFile(m_notice, path);
+    if (!ReadLines(path, true)) {
+        Reset();
+        return ReportUnreadableFile(m_notice, path);
+    }
     m_mainFolder = FolderOf(path);
-    ReadLines(document_lines::ToCp932(std::move(*text)), true);
     std::vector<std::string> includes = m_includes;
     for (const std::string& name : includes)
         if (!name.empty()) ReadInclude(name);
@@ -127,9 +128,12 @@ int CTopicDocument::Load(const std::string& path) {
     return 0;
 }
 
-void CTopicDocument::ReadLines(std::string_view text, bool mainFile) {
-    document_lines::ForEachLine(text, [&](std::string_view line) {
-        if (m_lines.size() >= static_cast<std::size_t>(kMaxLines)) return false;
+bool CTopicDocument::ReadLines(const std::string& path, bool mainFile) {
+    // Reading stops once the table is full, however long the file.
+    if (m_lines.size() >= static_cast<std::size_t>(kMaxLines)) return true;
+    document_lines::LineConverter toCp932;
+    return document_lines::ForEachFileLine(path, [&](std::string_view bytes) {
+        std::string_view line = toCp932(bytes);
         if (line.starts_with(kComment)) return true;
         if (mainFile && HasMarker(line, kIncludeMarker)) {
             if (m_includes.size() < static_cast<std::size_t>(kMaxIncludes))
@@ -137,7 +141,7 @@ void CTopicDocument::ReadLines(std::string_view text, bool mainFile) {
             return true;
         }
         m_lines.emplace_back(line);
-        return true;
+        return m_lines.size() < static_cast<std::size_t>(kMaxLines);
     });
 }
 
@@ -151,12 +155,7 @@ void CTopicDocument::ReadInclude(const std::string& name) {
         return;
     }
     std::replace(fileName->begin(), fileName->end(), '\\', '/');
-    std::optional<std::string> text = document_lines::ReadFile(folder + "/" + *fileName);
-    if (!text) {
-        ReportUnreadableFile(m_notice, shownPath);
-        return;
-    }
-    ReadLines(document_lines::ToCp932(std::move(*text)), false);
+    if (!ReadLines(folder + "/" + *fileName, false)) ReportUnreadableFile(m_notice, shownPath);
 }
 
 void CTopicDocument::ExpandTabs() {

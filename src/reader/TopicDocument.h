@@ -81,7 +81,8 @@ public:
 
 private:
     void Reset();
-    void ReadLines(std::string_view text, bool mainFile);
+    // Appends the kept lines of the file at path; false when it cannot be read.
+    bool ReadLines(const std::string& path, bool mainFile);
     void ReadInclude(const std::string& name);
     void ExpandTabs();
     void ScanTopics();

@@ -1,54 +1,175 @@
-// The haiku hall on the built museum: opening the list (table, commentary of every
-// haiku, seven columns, all rows), one column sort with the rebuild, and one step of
-// the card (which re-reads tavelo.txt up to the shown haiku). Run offscreen.
+// The haiku hall on the built museum, offscreen, each step up to a finished paint:
+// opening the list (table, commentary of every haiku, seven columns, all rows),
+// sorting by each of the seven columns in turn with the rebuild, and one step of the
+// card (which reads tavelo.txt up to the haiku shown). Each has a floor: the same
+// list or card painted by Qt with its texts ready made.
 #include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
+#include "FloorReporter.h"
+#include "PaintCounter.h"
 #include "app/ProfileStore.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "platform/ListCtrl.h"
-#include "platform/NoticeWnd.h"
 
 namespace {
 
-void OpenHaikuHall(benchmark::State& state) {
-    int rows = 0;
-    for (auto _ : state) {
+constexpr int kColumns = 7;
+const QSize kListSize(900, 600);
+
+// Shows the widget and returns once it has been painted with everything on it.
+void ShowAndPaint(QWidget& widget) {
+    PaintCounter counter(&widget);
+    widget.show();
+    while (!widget.windowHandle()->isExposed()) QCoreApplication::processEvents();
+    if (counter.Count() == 0) widget.repaint();
+}
+
+struct ListTexts {
+    std::vector<QString> titles;
+    std::vector<int> widths;
+    std::vector<std::vector<QString>> rows;
+};
+
+// The texts of an opened hall, to give the floor the very same cells.
+const ListTexts& HallTexts() {
+    static const ListTexts texts = [] {
+        ListTexts t;
         CHaikuListView view;
         view.OnInitialUpdate();
+        CListCtrl* list = view.GetListCtrl();
+        for (int c = 0; c < list->GetColumnCount(); ++c) {
+            t.titles.push_back(list->GetColumnTitle(c));
+            t.widths.push_back(list->columnWidth(c));
+        }
+        for (int r = 0; r < list->GetItemCount(); ++r) {
+            t.rows.emplace_back();
+            for (int c = 0; c < list->GetColumnCount(); ++c) t.rows.back().push_back(list->GetItemText(r, c));
+        }
+        return t;
+    }();
+    return texts;
+}
+
+void FillList(CListCtrl& list, const ListTexts& texts) {
+    for (std::size_t c = 0; c < texts.titles.size(); ++c)
+        list.InsertColumn(static_cast<int>(c), texts.titles[c], texts.widths[c], Qt::AlignLeft);
+    list.SetRows(texts.rows);
+}
+
+void OpenHaikuHall(benchmark::State& state) {
+    int rows = 0;
+    int paints = 0;
+    for (auto _ : state) {
+        CHaikuListView view;
+        view.resize(kListSize);
+        view.OnInitialUpdate();
+        PaintCounter counter(view.GetListCtrl()->viewport());
+        ShowAndPaint(view);
         rows = view.GetListCtrl()->GetItemCount();
-        benchmark::DoNotOptimize(rows);
+        paints = counter.Count();
     }
     state.counters["rows"] = rows;
+    state.counters["paints"] = paints;
 }
 BENCHMARK(OpenHaikuHall)->Unit(benchmark::kMillisecond);
 
-void SortColumnAndRebuild(benchmark::State& state) {
-    CHaikuListView view;
-    view.OnInitialUpdate();
-    // Alternates between the first phrase and the number, so every sort reorders.
-    int column = 1;
+void OpenHaikuHall_Floor(benchmark::State& state) {
+    const ListTexts& texts = HallTexts();
     for (auto _ : state) {
-        view.SortByColumn(column);
-        column = column == 1 ? 0 : 1;
+        CListCtrl list;
+        list.resize(kListSize);
+        FillList(list, texts);
+        ShowAndPaint(list);
     }
 }
-BENCHMARK(SortColumnAndRebuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenHaikuHall_Floor)->Unit(benchmark::kMillisecond);
 
-// A step near the end of the table: the single-entry read scans the whole file.
-void CardStepNearTheEnd(benchmark::State& state) {
+// Every column in turn, so every sort reorders the rows.
+void SortEachColumnAndRepaint(benchmark::State& state) {
+    CHaikuListView view;
+    view.resize(kListSize);
+    view.OnInitialUpdate();
+    ShowAndPaint(view);
+    int column = 0;
+    for (auto _ : state) {
+        column = (column + 1) % kColumns;
+        view.SortByColumn(column);
+        view.repaint();
+    }
+}
+BENCHMARK(SortEachColumnAndRepaint)->Unit(benchmark::kMillisecond);
+
+void SortEachColumnAndRepaint_Floor(benchmark::State& state) {
+    const ListTexts& texts = HallTexts();
+    CListCtrl list;
+    list.resize(kListSize);
+    FillList(list, texts);
+    ShowAndPaint(list);
+    for (auto _ : state) {
+        list.SetRows(texts.rows);
+        list.repaint();
+    }
+}
+BENCHMARK(SortEachColumnAndRepaint_Floor)->Unit(benchmark::kMillisecond);
+
+// The fields of the card, and the paint a change of them brings (only what changed).
+constexpr int kCardFields[] = {1011, 1035, 1036, 1008, 1038, 1039, 1037, 1014, 1006};
+
+void PaintPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+// A step near the end of the table, where reading up to the section costs most; the
+// card steps between the last two haiku.
+void CardStepWithPaint(benchmark::State& state) {
     CHaikuCardDlg card;
     card.SetHaikuIndex(100000);  // clamped to the last haiku
     card.OnInitDialog();
+    ShowAndPaint(card);
+    PaintCounter counter(&card);
     int delta = -1;
     for (auto _ : state) {
         card.OnDeltaPos(delta);
+        PaintPending();
         delta = -delta;
     }
     state.counters["index"] = card.GetHaikuIndex();
+    state.counters["paints_per_step"] = static_cast<double>(counter.Count()) / static_cast<double>(state.iterations());
 }
-BENCHMARK(CardStepNearTheEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CardStepWithPaint)->Unit(benchmark::kMicrosecond);
+
+// The same two cards with their texts ready made: setting the changed fields and
+// painting them, which is Qt's share of a step.
+void CardStepWithPaint_Floor(benchmark::State& state) {
+    CHaikuCardDlg card;
+    card.SetHaikuIndex(100000);
+    card.OnInitDialog();
+    ShowAndPaint(card);
+    std::vector<QString> texts[2];
+    for (std::vector<QString>& shown : texts) {
+        card.OnDeltaPos(-1);
+        for (int id : kCardFields) shown.push_back(card.FieldText(id));
+    }
+    PaintPending();
+    int which = 0;
+    for (auto _ : state) {
+        which ^= 1;
+        for (std::size_t i = 0; i < std::size(kCardFields); ++i) {
+            const QString& text = texts[which][i];
+            if (auto* edit = qobject_cast<QLineEdit*>(card.Control(kCardFields[i]))) {
+                if (edit->text() != text) edit->setText(text);
+                edit->setCursorPosition(0);
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(card.Control(kCardFields[i]))) {
+                if (box->toPlainText() != text) box->setPlainText(text);
+            }
+        }
+        PaintPending();
+    }
+}
+BENCHMARK(CardStepWithPaint_Floor)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -56,8 +177,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     theProfile.SetupProfile(QUILLARY_BINARY_DIR "/museum", "bench");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarksWithFloors(&argc, argv);
     return 0;
 }

@@ -1,22 +1,42 @@
-// Opening a large topic document: 10000 lines, 1000 topics and a generated
-// index, the largest document the reader is meant for. Also one page of links.
+// The reader on the largest document it is meant for: 10000 stored lines, 1000
+// topics and a generated index. Loading it, opening the reader dialog on it up to
+// the painted dialog (floor: the same dialog on a one-topic document), the links of
+// one page, and a scroll step over a page holding five lines of 1 MB (floor: the
+// same page with short lines).
+#include <QApplication>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
-#include "platform/NoticeWnd.h"
+#include "FloorReporter.h"
+#include "PaintCounter.h"
+#include "platform/Cp932.h"
+#include "reader/ReaderDialog.h"
 #include "reader/TopicDocument.h"
 
 namespace {
 
-// Writes the document once; topics of ten lines each, the first an index in
-// three columns. Compiled with a cp932 execution character set.
-std::string LargeDocument() {
+std::string TempFile(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+// The documents are composed in UTF-8 and written in cp932, as the museum's are.
+void WriteCp932(const std::string& file, const std::string& utf8) {
+    std::ofstream(file, std::ios::binary) << cp932::FromUtf8Lossy(utf8);
+}
+
+std::string Cp932(const char* utf8) { return cp932::FromUtf8Lossy(utf8); }
+
+// Topics of ten stored lines each (and a comment), the first an index in three
+// columns: 10000 stored lines, the table's limit.
+const std::string& LargeDocument() {
     static const std::string path = [] {
-        std::filesystem::path file = std::filesystem::temp_directory_path() / "quillary-bench-large.txt";
-        std::ofstream out(file, std::ios::binary);
+        std::string file = TempFile("quillary-bench-large.txt");
+        std::ostringstream out;
         out << "[*]\nk1:目次\nl3:\nd:\n\n\n\n\n\n\n";
         for (int i = 1; i < 1000; ++i) {
             std::string n = std::to_string(i);
@@ -24,11 +44,40 @@ std::string LargeDocument() {
                 << "d:これは話題" << n << "の本文です。\t話題" << (i * 7 % 1000) << "を見よ。\n"
                 << "俳句は五七五の十七音からなる短い詩である。\n"
                 << "季語を一つ含むのが普通である。話題" << (i * 13 % 1000) << "\n"
+                << "切れ字は句の切れ目を示す。\n"
+                << "話題" << (i * 17 % 1000) << "も参照のこと。\n"
                 << "\n// 注記\n";
         }
-        return file.string();
+        WriteCp932(file, out.str());
+        return file;
     }();
     return path;
+}
+
+const std::string& OneTopicDocument() {
+    static const std::string path = [] {
+        std::string file = TempFile("quillary-bench-one.txt");
+        WriteCp932(file, "[*]\nk1:目次\nd:俳句は五七五の十七音からなる短い詩である。\n");
+        return file;
+    }();
+    return path;
+}
+
+// One topic of twenty body lines with a link in each; lines 1, 3, 5, 7 and 9 are
+// 1 MB long when longLines is set.
+std::string PageDocument(bool longLines) {
+    std::string file = TempFile(longLines ? "quillary-bench-long.txt" : "quillary-bench-short.txt");
+    std::ostringstream out;
+    out << "[*]\nk1:本文\nd:\n";
+    for (int line = 1; line < 20; ++line) {
+        out << "行" << line << "は話題を見よ。";
+        if (longLines && line % 2 == 1 && line < 10)
+            for (int i = 0; i < 1024 * 1024 / 40; ++i) out << "俳句は五七五の十七音からなる短い詩。話題";
+        out << "\n";
+    }
+    out << "[*]\nk1:話題\nd:別の話題。\n";
+    WriteCp932(file, out.str());
+    return file;
 }
 
 void BM_LoadLargeDocument(benchmark::State& state) {
@@ -37,23 +86,80 @@ void BM_LoadLargeDocument(benchmark::State& state) {
         CTopicDocument document;
         int result = document.Load(path);
         benchmark::DoNotOptimize(result);
-        if (document.GetTopicCount() != 1000 || document.GetIndexTopic() != 0)
+        if (document.GetTopicCount() != 1000 || document.GetIndexTopic() != 0 ||
+            document.GetLineCount() < CTopicDocument::kMaxLines)
             state.SkipWithError("unexpected document");
     }
 }
 BENCHMARK(BM_LoadLargeDocument)->Unit(benchmark::kMillisecond);
 
+// From the dialog's construction to its first finished paint.
+void OpenReaderOn(benchmark::State& state, const std::string& path, const std::string& key) {
+    int paints = 0;
+    for (auto _ : state) {
+        CReaderDialog dialog;
+        dialog.SetPath(path);
+        dialog.SetInitialKey(key);
+        if (!dialog.Create()) {
+            state.SkipWithError("the reader did not open");
+            break;
+        }
+        dialog.OnInitDialog();
+        PaintCounter counter(&dialog);
+        dialog.show();
+        dialog.repaint();
+        paints = counter.Count();
+    }
+    state.counters["paints"] = paints;
+}
+void BM_OpenReaderOnLargeDocument(benchmark::State& state) { OpenReaderOn(state, LargeDocument(), Cp932("目次")); }
+BENCHMARK(BM_OpenReaderOnLargeDocument)->Unit(benchmark::kMillisecond);
+void BM_OpenReaderOnLargeDocument_Floor(benchmark::State& state) { OpenReaderOn(state, OneTopicDocument(), Cp932("目次")); }
+BENCHMARK(BM_OpenReaderOnLargeDocument_Floor)->Unit(benchmark::kMillisecond);
+
 void BM_LinksOfOnePage(benchmark::State& state) {
     CTopicDocument document;
     document.Load(LargeDocument());
-    TopicSelection shown = document.SelectTopic("話題500");
+    const std::string key = Cp932("話題500");
+    TopicSelection shown = document.SelectTopic(key);
     for (auto _ : state) {
         std::size_t links = 0;
         for (int row = 0; row < 15; ++row)
-            links += document.FindLinks(shown.body[static_cast<std::size_t>(row % shown.BodyCount())], "話題500").size();
+            links += document.FindLinks(shown.body[static_cast<std::size_t>(row % shown.BodyCount())], key).size();
         benchmark::DoNotOptimize(links);
     }
 }
 BENCHMARK(BM_LinksOfOnePage)->Unit(benchmark::kMicrosecond);
 
+// One line down and back up, each redrawn and painted.
+void ScrollStep(benchmark::State& state, bool longLines) {
+    CReaderDialog dialog;
+    dialog.SetPath(PageDocument(longLines));
+    dialog.SetInitialKey(Cp932("本文"));
+    if (!dialog.Create()) {
+        state.SkipWithError("the reader did not open");
+        return;
+    }
+    dialog.OnInitDialog();
+    dialog.show();
+    auto* bar = dialog.findChild<QScrollBar*>(QStringLiteral("1019"));
+    for (auto _ : state) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        dialog.repaint();
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        dialog.repaint();
+    }
+}
+void BM_ScrollStepOverMegabyteLines(benchmark::State& state) { ScrollStep(state, true); }
+BENCHMARK(BM_ScrollStepOverMegabyteLines)->Unit(benchmark::kMillisecond);
+void BM_ScrollStepOverMegabyteLines_Floor(benchmark::State& state) { ScrollStep(state, false); }
+BENCHMARK(BM_ScrollStepOverMegabyteLines_Floor)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    RunBenchmarksWithFloors(&argc, argv);
+    return 0;
+}

@@ -1,88 +1,91 @@
-// Cold start of the museum: the time from starting a fresh process to the first paint
-// of its main window. Each iteration runs this executable again with "--child" in an
-// empty working directory; the child starts the application exactly as main() does
-// and reports on its standard output when the main frame has painted. Without a
-// display the child uses the offscreen platform.
+// Cold start of the museum: the time from starting a fresh process to the finished
+// first paint of its main window. Each iteration runs this executable again with
+// "--child" in the built museum, with the greeting dialogs off; the child starts the
+// application as main() does (PaintedChild.h). The floor is the same for a minimal Qt
+// main window (an MDI area, nine menus, a tool bar and a status bar), run as "--minimal".
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QEvent>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <string>
 
+#include "FloorReporter.h"
+#include "PaintedChild.h"
 #include "app/AppStrings.h"
+#include "app/QtTranslations.h"
 #include "app/QuillaryApp.h"
 #include "platform/CommandIds.h"
 #include "platform/QtNoticeSink.h"
 
 namespace {
 
-std::string g_self;
+const char kMuseum[] = QUILLARY_BINARY_DIR "/museum";
 
+// At the first paint event of the window, queues the report: it runs once the
+// paint that event starts (the window and all its children) is finished.
 class PaintWatcher : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            std::fputs("painted\n", stdout);
-            std::fflush(stdout);
-            std::_Exit(0);  // the cold start ends here; teardown is not measured
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            ReportPaintedWhenDone();
         }
         return false;
     }
+
+private:
+    bool m_seen = false;
 };
 
 int RunChild(int argc, char** argv) {
     QApplication application(argc, argv);
+    LoadQtTranslations(application);
     CQtNoticeSink notices(AppString(AFX_IDS_APP_TITLE));
     SetNoticeSink(&notices);
     PaintWatcher watcher;
-    // The greeting dialogs wait for the user; the cold start ends at the main window.
-    theApp.m_bRunStartupDialogs = false;
+    theApp.m_bRunStartupDialogs = false;  // the greeting dialogs wait for the user
     if (!theApp.InitInstance()) return 1;
     theApp.GetMainWnd()->installEventFilter(&watcher);
     return QApplication::exec();
 }
 
-// Starts the child and returns the seconds until it reported its first paint (< 0 on failure).
-double ColdStartOnce() {
-    char dir[] = "/tmp/quillary-bench-XXXXXX";
-    if (!::mkdtemp(dir)) return -1;
-    int out[2];
-    if (::pipe(out) != 0) return -1;
-    auto start = std::chrono::steady_clock::now();
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], STDOUT_FILENO);
-        ::close(out[0]);
-        ::close(out[1]);
-        if (::chdir(dir) != 0) std::_Exit(2);
-        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-            ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        ::execl(g_self.c_str(), g_self.c_str(), "--child", static_cast<char*>(nullptr));
-        std::_Exit(3);
+int RunMinimal(int argc, char** argv) {
+    QApplication application(argc, argv);
+    PaintWatcher watcher;
+    QMainWindow window;
+    window.setCentralWidget(new QMdiArea);
+    QToolBar* tools = window.addToolBar(QStringLiteral("tools"));
+    for (int m = 0; m < 9; ++m) {
+        QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Menu %1").arg(m));
+        for (int a = 0; a < 5; ++a) menu->addAction(QStringLiteral("Item %1").arg(a));
+        tools->addAction(menu->actions().front());
     }
-    ::close(out[1]);
-    char buffer[16] = {};
-    ssize_t n = ::read(out[0], buffer, sizeof buffer - 1);
-    auto end = std::chrono::steady_clock::now();
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    std::string ini = std::string(dir) + "/startup_bench.INI";
-    ::unlink(ini.c_str());
-    ::rmdir(dir);
-    if (n <= 0 || std::string(buffer, static_cast<std::size_t>(n)) != "painted\n") return -1;
-    return std::chrono::duration<double>(end - start).count();
+    window.statusBar()->showMessage(QStringLiteral("Ready"));
+    window.installEventFilter(&watcher);
+    window.show();
+    return QApplication::exec();
 }
 
-void BM_ColdStartToPaintedMainWindow(benchmark::State& state) {
+// Starts a child in the museum with mode and returns the seconds until it reported its
+// first paint (< 0 on failure). The child's settings file is removed if it made one.
+double ColdStartOnce(const char* mode) {
+    const std::string ini = std::string(kMuseum) + "/startup_bench.INI";
+    struct stat st {};
+    const bool iniWasThere = ::stat(ini.c_str(), &st) == 0;
+    const double seconds = RunPaintingChild(kMuseum, {mode}).seconds;
+    if (!iniWasThere) ::unlink(ini.c_str());
+    return seconds;
+}
+
+void ColdStart(benchmark::State& state, const char* mode) {
     for (auto _ : state) {
-        double seconds = ColdStartOnce();
+        double seconds = ColdStartOnce(mode);
         if (seconds < 0) {
             state.SkipWithError("the child did not paint its main window");
             break;
@@ -90,21 +93,16 @@ void BM_ColdStartToPaintedMainWindow(benchmark::State& state) {
         state.SetIterationTime(seconds);
     }
 }
-BENCHMARK(BM_ColdStartToPaintedMainWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
+void BM_ColdStartToPaintedMainWindow(benchmark::State& state) { ColdStart(state, "--child"); }
+BENCHMARK(BM_ColdStartToPaintedMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+void BM_ColdStartToPaintedMainWindow_Floor(benchmark::State& state) { ColdStart(state, "--minimal"); }
+BENCHMARK(BM_ColdStartToPaintedMainWindow_Floor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--child") return RunChild(argc, argv);
-    g_self = "/proc/self/exe";
-    char path[4096];
-    ssize_t len = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (len > 0) g_self.assign(path, static_cast<std::size_t>(len));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (argc > 1 && std::string(argv[1]) == "--minimal") return RunMinimal(argc, argv);
+    RunBenchmarksWithFloors(&argc, argv);
     return 0;
 }

@@ -166,7 +166,7 @@ void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing_data() {
     QTest::newRow("FIFO") << u"fifo.txt"_qs << u"ファイル を読み出し出来ません."_qs;
     QTest::newRow("folder") << u"folder.txt"_qs << u"ファイル を読み出し出来ません."_qs;
     QTest::newRow("too large") << u"large.txt"_qs
-                               << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 16 MB までです)."_qs;
+                               << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 4 MB までです)."_qs;
 }
 
 void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing() {

@@ -1,0 +1,82 @@
+// Readers stop at their limits: what lies beyond is never read, however large the
+// file. Each file here ends in 50 MB of NUL bytes (a hole, so making it costs
+// nothing); the bytes this process has read (/proc/self/io) tell how far a reader went.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "RecordingNoticeSink.h"
+#include "TempDir.h"
+#include "haiku/CommentaryReader.h"
+#include "haiku/HaikuTable.h"
+#include "platform/TextLines.h"
+#include "reader/TopicDocument.h"
+
+namespace {
+
+constexpr std::uintmax_t kTail = 50u * 1024 * 1024;
+
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return -1;
+}
+
+std::string WithLargeTail(const TempDir& dir, std::string_view name, const std::string& head) {
+    std::string path = dir.Write(name, head);
+    std::filesystem::resize_file(path, head.size() + kTail);
+    return path;
+}
+
+TEST(ReadingLimitsTest, ReadersReadNoFurtherThanWhatTheyKeep) {
+    RecordingNoticeSink sink;
+    TempDir dir;
+    std::string life = "[*]\nk1:年譜\nd:\n";
+    for (int i = 0; i < CTopicDocument::kMaxLines; ++i) life += "行\n";
+    const std::string lifePath = WithLargeTail(dir, "TxtData/life.txt", life);
+    WithLargeTail(dir, "TxtData/tavelo.txt", "[*]\n3:春\n\n[*]\n3:夏\n[*]\n");
+    CCommentaryReader reader(dir.Path());
+    CTopicDocument document;
+    CHaikuTable table;
+    const struct {
+        const char* reader;
+        std::function<bool()> readsAsItShould;
+    } cases[] = {
+        {"topic document: its 10000 lines",
+         [&] { return document.Load(lifePath) == 0 && document.GetLineCount() == CTopicDocument::kMaxLines; }},
+        {"card: up to the end of the section asked for",
+         [&] { return reader.ReadEntry("tavelo.txt", 0, 1, 44, nullptr) == 0 && reader.GetEntry().season == "夏"; }},
+        {"list: up to its last section",
+         [&] { return reader.LoadAll("tavelo.txt", 0, 44, table, 2) == 0 && table.GetHaiku(1).season == "夏"; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reader);
+        const long long before = BytesReadSoFar();
+        ASSERT_GE(before, 0);
+        EXPECT_TRUE(c.readsAsItShould());
+        EXPECT_LT(BytesReadSoFar() - before, 1024 * 1024);
+    }
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+// A file is read in pieces of 64 KiB: a CR LF split between two pieces is still one
+// line end, a lone CR stays in its line, and a last line without line end counts.
+TEST(ReadingLimitsTest, FileLinesFollowTheLineRuleAcrossPieces) {
+    TempDir dir;
+    const std::string first(64 * 1024 - 1, 'a');  // its CR ends the first piece
+    const std::string path = dir.Write("lines.txt", first + "\r\nb\rc\n\nend");
+    std::vector<std::string> lines;
+    EXPECT_TRUE(text_lines::ForEachFileLine(path, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    }));
+    EXPECT_EQ(lines, (std::vector<std::string>{first, "b\rc", "", "end"}));
+    EXPECT_FALSE(text_lines::ForEachFileLine(dir.Path(), [](std::string_view) { return true; }));
+}
+
+}  // namespace
