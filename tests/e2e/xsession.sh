@@ -5,13 +5,16 @@ pids=()
 
 x_stop() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 
-# Starts Xvfb on the first free display number, and openbox on it.
+# Starts Xvfb on a display number it finds free (so scripts running side by side
+# do not meet), and openbox on it.
 x_start() {
-    local display=90
-    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-    export DISPLAY=:$display
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local number
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     pids+=($!)
+    for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+    export DISPLAY=:$(head -n 1 "$number")
+    rm -f "$number"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     openbox >/dev/null 2>&1 &
     pids+=($!)
