@@ -86,7 +86,10 @@ cmp -s "$museum/quillary.INI" "$work/quillary.INI" || fail "the INI changed"
 for name in work.txt new.txt friend.txt Topics.txt; do
     cmp -s "$museum/TxtData/$name" "$installed/$name" || fail "$name is not the installed one"
 done
-ls "$museum/TxtData" | grep -q '\.new$' && fail "a partial copy was left: $(ls "$museum/TxtData")"
+[ "$(ls "$museum/TxtData")" = "$(ls "$installed")" ] || fail "TxtData holds $(ls "$museum/TxtData")"
+# The next upgrade must know work.txt as untouched: its new checksum is recorded.
+grep -qx "$(sha256sum <"$installed/work.txt" | cut -d' ' -f1)  work.txt" "$museum/TxtData.sha256" ||
+    fail "TxtData.sha256 does not record the upgraded work.txt"
 
 # --- The museum's place taken by a file.
 export XDG_DATA_HOME=$work/taken
