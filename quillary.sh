@@ -9,7 +9,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev
           libgtest-dev libbenchmark-dev libnova-dev
           fonts-ipafont-gothic fonts-noto-cjk xauth qt6-translations-l10n
-          xvfb xdotool openbox imagemagick x11-utils)
+          xvfb xdotool openbox imagemagick x11-utils
+          desktop-file-utils appstream lintian dpkg-dev)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

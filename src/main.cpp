@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLARY_APP_ID));
     LoadQtTranslations(application);
     CQtNoticeSink notices(AppString(AFX_IDS_APP_TITLE));
     SetNoticeSink(&notices);

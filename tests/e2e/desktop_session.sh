@@ -19,9 +19,10 @@ rm -f "$out"/*.png
 out=$(realpath "$out")
 
 work=$(mktemp -d)
-pids=()
+# shellcheck source=xsession.sh
+source "$(dirname "$0")/xsession.sh"
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    x_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,16 +33,7 @@ fail() {
     exit 1
 }
 
-# A display of our own: the first number without a lock file.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+x_start
 
 step=0
 shot() {
@@ -49,29 +41,7 @@ shot() {
     import -window root "$(printf '%s/%02d-%s.png' "$out" "$step" "$1")" 2>/dev/null || true
 }
 
-# The id of the first visible window whose name matches the pattern, waiting for it.
-window() {
-    local pattern=$1 id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits until no visible window matches the pattern.
-gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 main_title() { xdotool getwindowname "$main"; }
-
-keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 
 # The INI as UTF-8 text (it is written in cp932).
 ini() { iconv -c -f CP932 -t UTF-8 "$work/quillary.INI" 2>/dev/null | tr -d '\r'; }
@@ -80,15 +50,6 @@ start() {
     (cd "$work" && exec "$exe") >"$work/log" 2>&1 &
     app=$!
     pids+=($app)
-}
-
-stop_from_menu() {
-    xdotool windowactivate --sync "$main"
-    keys alt+f
-    keys x
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "the program did not end from ﾌｧｲﾙ > Quillaryの終了"
-    wait "$app" || fail "the program ended with status $?"
 }
 
 cp -r "$museum/TxtData" "$work/"
