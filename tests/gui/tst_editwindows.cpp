@@ -26,12 +26,6 @@ CQuillaryView* ActiveEditView(CMainFrame* frame) {
     return dynamic_cast<CQuillaryView*>(frame->GetActiveView());
 }
 
-bool SaveEnabled(CMainFrame* frame) {
-    QAction* save = frame->CommandAction(ID_FILE_SAVE);
-    frame->UpdateCommandUI();
-    return save->isEnabled();
-}
-
 const QByteArray kCp932Text =
     QByteArray::fromHex("94 6f 8b e5 0d 0a 8b 47 8c ea 0d 0a");  // 俳句 季語
 
@@ -42,9 +36,14 @@ class EditWindowsTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+        m_app = std::make_unique<AppSession>(m_dir->path());
+        m_frame = m_app->Frame();
     }
-    void ctrlNTwiceGivesQuillar1AndQuillar2();
+    void cleanup() {
+        m_app.reset();
+        m_dir.reset();
+    }
+    void ctrlNGivesQuillar1AndAnOpenFileIsActivatedAgain();
     void openLoadsTheTextAndSaveWritesItBack_data();
     void openLoadsTheTextAndSaveWritesItBack();
     void bytesTheWindowCannotKeepOpenReadOnly_data();
@@ -52,35 +51,33 @@ private slots:
     void oddFileIsReportedAtOnceAndOpensNothing_data();
     void oddFileIsReportedAtOnceAndOpensNothing();
     void saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks();
-    void openingAnOpenFileActivatesItsWindow();
     void untitledSaveAsksForANameAndKeepsCp932();
-    void textCp932CannotCarryIsNotSavedOverACp932File();
     void closingAModifiedWindowAsks();
-    void cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos();
     void terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce();
 
 private:
     QString File(const QString& name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppSession> m_app;
+    CMainFrame* m_frame = nullptr;
 };
 
-void EditWindowsTest::ctrlNTwiceGivesQuillar1AndQuillar2() {
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
-    QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
-    const QList<QMdiSubWindow*> windows = frame->MdiArea()->subWindowList();
-    QCOMPARE(windows.size(), 2);
-    QCOMPARE(windows[0]->windowTitle(), u"Quillar1"_qs);
-    QCOMPARE(windows[1]->windowTitle(), u"Quillar2"_qs);
-    CQuillaryView* view = ActiveEditView(frame);
-    QVERIFY(view);
-    QVERIFY(view->GetEditCtrl()->toPlainText().isEmpty());
-    QCOMPARE(view->GetEditCtrl()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(view->GetEditCtrl()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
+void EditWindowsTest::ctrlNGivesQuillar1AndAnOpenFileIsActivatedAgain() {
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
+    QStringList titles;
+    for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
+    QCOMPARE(titles, (QStringList{u"Quillar1"_qs, u"Quillar2"_qs}));
+    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->toPlainText().isEmpty());
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+    WriteBytes(File(u"a.txt"_qs), "a\n");
+    CDocument* opened = theApp.OpenDocumentFile(File(u"a.txt"_qs));
+    theApp.OnFileNew();
+    QCOMPARE(theApp.OpenDocumentFile(File(u"a.txt"_qs)), opened);
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 4);
+    QCOMPARE(m_frame->GetActiveDocument(), opened);
 }
 
 void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack_data() {
@@ -112,23 +109,20 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
     GuiNoticeRecorder notices;
     const QString path = File(u"poem.txt"_qs);
     WriteBytes(path, bytes);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
     SetNextFileDialogAnswer(path);
-    QVERIFY(frame->RouteCommand(ID_FILE_OPEN));
-    CQuillaryView* view = ActiveEditView(frame);
+    QVERIFY(m_frame->RouteCommand(ID_FILE_OPEN));
+    CQuillaryView* view = ActiveEditView(m_frame);
     QVERIFY(view);
-    QCOMPARE(frame->GetActiveDocument()->GetTitle(), u"poem.txt"_qs);
+    QCOMPARE(m_frame->GetActiveDocument()->GetTitle(), u"poem.txt"_qs);
     QCOMPARE(view->GetText(), shown);
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
-    QVERIFY(SaveEnabled(frame));
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));  // Ctrl+S right away: same bytes
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));  // Ctrl+S right away: same bytes
     QCOMPARE(ReadBytes(path), bytes);
     view->GetEditCtrl()->moveCursor(QTextCursor::End);
     view->GetEditCtrl()->insertPlainText(u"追加\n"_qs);
-    QVERIFY(frame->GetActiveDocument()->IsModified());
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
     QCOMPARE(ReadBytes(path), bytes + added);
     QVERIFY(notices.messages.isEmpty());
     QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),
@@ -138,7 +132,7 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
 void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("neither encoding") << QByteArray("abc\x81\x0a\xff\xfe\n");
-    QTest::newRow("frame mark the control turns into a line break") << u"a\uFDD0b\n"_qs.toUtf8();
+    QTest::newRow("m_frame mark the control turns into a line break") << u"a\uFDD0b\n"_qs.toUtf8();
 }
 
 void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly() {
@@ -146,16 +140,13 @@ void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly() {
     GuiNoticeRecorder notices;
     const QString path = File(u"mixed.txt"_qs);
     WriteBytes(path, bytes);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
     QVERIFY(theApp.OpenDocumentFile(path));
     QCOMPARE(notices.messages.size(), 1);
     QVERIFY(notices.messages[0].startsWith(path + u'\n'));
     QVERIFY(notices.messages[0].contains(u"読み取り専用"_qs));
-    QVERIFY(ActiveEditView(frame)->GetEditCtrl()->isReadOnly());
-    QVERIFY(!SaveEnabled(frame));
-    QVERIFY(!frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(app.Close());
+    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->isReadOnly());
+    QVERIFY(!m_frame->RouteCommand(ID_FILE_SAVE));  // greyed
+    QVERIFY(m_app->Close());
     QCOMPARE(ReadBytes(path), bytes);
 }
 
@@ -178,10 +169,9 @@ void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing() {
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
     large.close();
     GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
     QVERIFY(!theApp.OpenDocumentFile(File(name)));
     QCOMPARE(notices.messages, QStringList{File(name) + u'\n' + message});
-    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
 }
 
 void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
@@ -191,105 +181,70 @@ void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
     WriteBytes(File(u"hard.txt"_qs), "a\n");
     ::link(QFile::encodeName(File(u"hard.txt"_qs)).constData(),
            QFile::encodeName(File(u"hard2.txt"_qs)).constData());
-    AppSession app(m_dir->path());
     for (const QString& name : {u"link.txt"_qs, u"hard.txt"_qs}) {
         QVERIFY(theApp.OpenDocumentFile(File(name)));
-        ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"x"_qs);
-        QVERIFY(app.Frame()->RouteCommand(ID_FILE_SAVE));
+        ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"x"_qs);
+        QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     }
     QVERIFY(QFileInfo(File(u"link.txt"_qs)).isSymLink());
     QCOMPARE(ReadBytes(File(u"real.txt"_qs)), QByteArray("xa\n"));
     QCOMPARE(notices.messages.size(), 1);
     QVERIFY(notices.messages[0].contains(u"ハードリンク"_qs));
     QCOMPARE(ReadBytes(File(u"hard2.txt"_qs)), QByteArray("a\n"));
-    QVERIFY(app.Frame()->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
     notices.answers = {NoticeAnswer::No};
-    QVERIFY(app.Close());
-}
-
-void EditWindowsTest::openingAnOpenFileActivatesItsWindow() {
-    AppSession app(m_dir->path());
-    WriteBytes(File(u"a.txt"_qs), "a\n");
-    CDocument* first = theApp.OpenDocumentFile(File(u"a.txt"_qs));
-    theApp.OnFileNew();
-    QCOMPARE(theApp.OpenDocumentFile(File(u"a.txt"_qs)), first);
-    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 2);
-    QCOMPARE(app.Frame()->GetActiveDocument(), first);
+    QVERIFY(m_app->Close());
 }
 
 void EditWindowsTest::untitledSaveAsksForANameAndKeepsCp932() {
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
+    GuiNoticeRecorder notices;
     theApp.OnFileNew();
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"俳句\n季語\n"_qs);
+    QPlainTextEdit* edit = ActiveEditView(m_frame)->GetEditCtrl();
+    edit->insertPlainText(u"俳句\n季語\n"_qs);
     SetNextFileDialogAnswer(QString());  // Cancel: nothing written
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
     const QString path = File(u"new.txt"_qs);
     SetNextFileDialogAnswer(path);
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     QCOMPARE(ReadBytes(path), kCp932Text);
-    QCOMPARE(frame->GetActiveDocument()->GetTitle(), u"new.txt"_qs);
-    QCOMPARE(frame->MdiArea()->activeSubWindow()->windowTitle(), u"new.txt"_qs);
-}
-
-void EditWindowsTest::textCp932CannotCarryIsNotSavedOverACp932File() {
-    GuiNoticeRecorder notices;
-    const QString path = File(u"sjis.txt"_qs);
-    WriteBytes(path, kCp932Text);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    QVERIFY(theApp.OpenDocumentFile(path));
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"🌸"_qs);
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
+    QCOMPARE(m_frame->MdiArea()->activeSubWindow()->windowTitle(), u"new.txt"_qs);
+    // Text cp932 cannot carry is not saved over the cp932 file.
+    edit->insertPlainText(u"🌸"_qs);
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     QCOMPARE(notices.messages.size(), 1);
     QVERIFY(notices.messages[0].contains(u"保存しませんでした"_qs));
     QCOMPARE(ReadBytes(path), kCp932Text);
-    QVERIFY(frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
 }
 
 void EditWindowsTest::closingAModifiedWindowAsks() {
     GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
     theApp.OnFileNew();
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
+    ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
     notices.answers = {NoticeAnswer::Cancel};
-    frame->RouteCommand(ID_FILE_CLOSE);
+    m_frame->RouteCommand(ID_FILE_CLOSE);
     QCOMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
     notices.answers = {NoticeAnswer::Cancel};
-    frame->MdiArea()->subWindowList().first()->close();
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
+    m_frame->MdiArea()->subWindowList().first()->close();
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
     notices.answers = {NoticeAnswer::No};
-    frame->RouteCommand(ID_FILE_CLOSE);
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 0);
-}
-
-void EditWindowsTest::cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos() {
-    GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
-    theApp.OnFileNew();
-    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
-    QVERIFY(!app.Close());
-    QVERIFY(app.Frame() && app.Frame()->isVisible());
-    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
-    notices.answers = {NoticeAnswer::No};
-    QVERIFY(app.Close());
+    m_frame->RouteCommand(ID_FILE_CLOSE);
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
 }
 
 void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce() {
     GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
     CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
     theApp.OnFileNew();
-    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
+    ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
     notices.answers = {NoticeAnswer::Cancel};
     ::raise(SIGTERM);
     QTRY_COMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
-    QVERIFY(app.Frame() && app.Frame()->isVisible());  // cancelled: the program goes on
-    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
+    // Cancelled: the program goes on, but the placement was written first.
+    QVERIFY(m_app->Frame() && m_app->Frame()->isVisible());
+    QVERIFY(ReadBytes(m_app->IniPath()).contains("WindowPos="));
     notices.answers = {NoticeAnswer::No};
     const pid_t child = ::fork();
     if (child == 0) {  // two signals in a row: the second ends the process at once
@@ -301,7 +256,7 @@ void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce()
     ::waitpid(child, &status, 0);
     QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
     ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
-    QTRY_VERIFY(!app.Frame());
+    QTRY_VERIFY(!m_app->Frame());
     QCOMPARE(notices.questions.size(), 2);
 }
 

@@ -1,8 +1,7 @@
 // The haiku card: its fields, stepping by keys and arrows with clamping, the tab
 // order, the stored index and mode on every way of closing, the start-up check box,
-// an unreadable commentary file; and the haiku hall's commands on the real main frame.
+// an unreadable commentary file; and the card at start-up and from the command.
 #include <QCheckBox>
-#include <QDir>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
+#include "AppSession.h"
 #include "HaikuTestSupport.h"
 #include "app/MainFrame.h"
 #include "app/QuillaryApp.h"
@@ -174,40 +174,23 @@ private slots:
         });
     }
 
-    void commandsOpenTheHallsAndTheCardFollowsTheProfile() {
+    void startUpAndTheCommandShowTheStoredHaiku() {
         RecordingNoticeSink notices;
-        m_museum->WriteTxtData("kigo.txt", "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n");
         std::ofstream(m_museum->Path() + "/" + program_invocation_short_name + ".INI")
             << "[Settings]\nonepointview=0\nHaikuView=1\nHaikuNo=2\n";
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(m_museum->Path())));
         // Start-up runs the card on the stored haiku after the main window is shown.
         QString number;
         OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
-        QVERIFY(theApp.InitInstance());
+        AppSession app(QString::fromStdString(m_museum->Path()), AppSession::Greeting::Show);
         QCOMPARE(number, Number(3));
-        auto* frame = static_cast<CMainFrame*>(theApp.GetMainWnd());
-        QVERIFY(frame && frame->isVisible());
-        for (auto [command, title, search] : {std::tuple{ID_ALL_HAIKU, u"登録全句"_s, true},
-                                             std::tuple{ID_KIGO_LIST, u"季語一覧"_s, false}}) {
-            QVERIFY(frame->RouteCommand(command));
-            QTRY_COMPARE(frame->GetActiveDocument()->GetTitle(), title);
-            CCmdUI ui(ID_SEARCH);
-            QCOMPARE(frame->UpdateCommand(ui), search);  // and the search box with it
-            QTRY_COMPARE(theSearchBar.GetCombo()->isEnabled(), search);
-        }
         OnNextCard([&number](CHaikuCardDlg* card) {
             number = card->FieldText(1006);
             QVERIFY(PressKey(Qt::Key_Down));
         });
-        QVERIFY(frame->RouteCommand(ID_TAVELO_HAIKU));
+        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
         QCOMPARE(number, Number(3));
         QCOMPARE(theProfile.GetHaikuNo(-1), 3);
         QVERIFY(notices.messages.empty());
-        theApp.CloseAllDocuments();
-        delete frame;
-        theApp.ExitInstance();
-        QDir::setCurrent(previous);
     }
 
 private:

@@ -1,12 +1,15 @@
 // "WindowPos": written at every close request, restored at the next start, and
 // ignored or corrected when it cannot be used.
+#include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
 #include "AppSession.h"
 #include "GuiNoticeRecorder.h"
+#include "platform/CommandIds.h"
 
 namespace {
 
@@ -32,7 +35,7 @@ private slots:
     void rectangleOffEveryScreenIsMovedOntoTheNearest();
     void withoutASavedPlacementTheWindowIsCentred();
     void unusablePlacementLeavesThePlatformsPosition();
-    void barLayoutComesBackWithThePlacement();
+    void barsHiddenFromTheViewMenuStayHidden();
 
 private:
     QString Ini() const { return m_dir->filePath(u"tst_windowpos.INI"_qs); }
@@ -99,15 +102,25 @@ void WindowPosTest::unusablePlacementLeavesThePlatformsPosition() {
     QVERIFY(notices.messages.isEmpty());
 }
 
-void WindowPosTest::barLayoutComesBackWithThePlacement() {
+void WindowPosTest::barsHiddenFromTheViewMenuStayHidden() {
     {
         AppSession app(m_dir->path());
-        app.Frame()->ToolBar()->hide();
+        QMenu* view = app.Frame()->Menu(1);
+        for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+            app.Frame()->menuBar()->setActiveAction(view->menuAction());
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QAction* item = app.Frame()->CommandAction(id);
+            QVERIFY(item->isChecked());
+            QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(item).center());
+        }
         QVERIFY(app.Close());
     }
-    QVERIFY(ReadBytes(Ini()).contains("[General]"));
     AppSession app(m_dir->path());
     QVERIFY(!app.Frame()->ToolBar()->isVisible());
+    QVERIFY(!app.Frame()->StatusBar()->isVisible());
+    app.Frame()->UpdateCommandUI();
+    QVERIFY(!app.Frame()->CommandAction(ID_VIEW_TOOLBAR)->isChecked());
+    QVERIFY(!app.Frame()->CommandAction(ID_VIEW_STATUS_BAR)->isChecked());
 }
 
 QTEST_MAIN(WindowPosTest)
