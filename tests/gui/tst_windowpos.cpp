@@ -29,9 +29,8 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
-    void closingAMaximisedWindowWritesFlags2AndShowState3();
     void placementComesBackAtTheNextStart();
-    void maximisedComesBackMaximised();
+    void maximisedComesBackMaximisedAndIsSavedSo();
     void rectangleOffEveryScreenIsMovedOntoTheNearest();
     void withoutASavedPlacementTheWindowIsCentred();
     void unusablePlacementLeavesThePlatformsPosition();
@@ -41,15 +40,6 @@ private:
     QString Ini() const { return m_dir->filePath(u"tst_windowpos.INI"_qs); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void WindowPosTest::closingAMaximisedWindowWritesFlags2AndShowState3() {
-    AppSession app(m_dir->path());
-    app.Frame()->showMaximized();
-    QVERIFY(app.Close());
-    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
-    QVERIFY2(value.startsWith("2,3,"), value.constData());
-    QCOMPARE(value.split(',').size(), 10);
-}
 
 void WindowPosTest::placementComesBackAtTheNextStart() {
     QRect saved;
@@ -69,11 +59,14 @@ void WindowPosTest::placementComesBackAtTheNextStart() {
     QVERIFY(!app.Frame()->isMaximized());
 }
 
-void WindowPosTest::maximisedComesBackMaximised() {
+void WindowPosTest::maximisedComesBackMaximisedAndIsSavedSo() {
     WriteBytes(Ini(), "[Settings]\r\nWindowPos=2,3,-1,-1,-1,-1,10,10,400,300\r\n");
     AppSession app(m_dir->path());
     QVERIFY(app.Frame()->isMaximized());
     QCOMPARE(app.Frame()->normalGeometry(), QRect(10, 10, 390, 290));
+    QVERIFY(app.Close());
+    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
+    QVERIFY2(value.startsWith("2,3,") && value.endsWith(",10,10,400,300"), value.constData());
 }
 
 void WindowPosTest::rectangleOffEveryScreenIsMovedOntoTheNearest() {
