@@ -46,14 +46,11 @@ private slots:
     void ctrlNGivesQuillar1AndAnOpenFileIsActivatedAgain();
     void openLoadsTheTextAndSaveWritesItBack_data();
     void openLoadsTheTextAndSaveWritesItBack();
-    void bytesTheWindowCannotKeepOpenReadOnly_data();
-    void bytesTheWindowCannotKeepOpenReadOnly();
-    void oddFileIsReportedAtOnceAndOpensNothing_data();
-    void oddFileIsReportedAtOnceAndOpensNothing();
+    void oddFileIsReportedAtOnceAndOpensReadOnlyOrNot_data();
+    void oddFileIsReportedAtOnceAndOpensReadOnlyOrNot();
     void saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks();
     void untitledSaveAsksForANameAndKeepsCp932();
-    void closingAModifiedWindowAsks();
-    void terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce();
+    void closingAModifiedWindowAsksAndSignalsCloseAsExitDoes();
 
 private:
     QString File(const QString& name) const { return m_dir->filePath(name); }
@@ -129,49 +126,46 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
              QFileInfo(path).absoluteFilePath());
 }
 
-void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("neither encoding") << QByteArray("abc\x81\x0a\xff\xfe\n");
-    QTest::newRow("m_frame mark the control turns into a line break") << u"a\uFDD0b\n"_qs.toUtf8();
-}
-
-void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly() {
-    QFETCH(QByteArray, bytes);
-    GuiNoticeRecorder notices;
-    const QString path = File(u"mixed.txt"_qs);
-    WriteBytes(path, bytes);
-    QVERIFY(theApp.OpenDocumentFile(path));
-    QCOMPARE(notices.messages.size(), 1);
-    QVERIFY(notices.messages[0].startsWith(path + u'\n'));
-    QVERIFY(notices.messages[0].contains(u"読み取り専用"_qs));
-    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->isReadOnly());
-    QVERIFY(!m_frame->RouteCommand(ID_FILE_SAVE));  // greyed
-    QVERIFY(m_app->Close());
-    QCOMPARE(ReadBytes(path), bytes);
-}
-
-void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing_data() {
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensReadOnlyOrNot_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << u"missing.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("FIFO") << u"fifo.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("folder") << u"folder.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("too large") << u"large.txt"_qs
-                               << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 16 MB までです)."_qs;
+    QTest::addColumn<QByteArray>("bytes");  // of name, for a file made here
+    QTest::addColumn<QString>("message");   // after the path and a line break
+    const QString unreadable = u"ファイル を読み出し出来ません."_qs;
+    QTest::newRow("missing") << u"missing.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("folder") << u"folder.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("too large")
+        << u"large.txt"_qs << QByteArray()
+        << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 16 MB までです)."_qs;
+    // Bytes the window cannot keep open read-only, with a message saying why.
+    QTest::newRow("neither encoding") << u"mixed.txt"_qs << QByteArray("abc\x81\x0a\xff\xfe\n")
+                                      << u"読み取り専用"_qs;
+    QTest::newRow("frame mark the control turns into a line break")
+        << u"mixed.txt"_qs << u"a\uFDD0b\n"_qs.toUtf8() << u"読み取り専用"_qs;
 }
 
-void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing() {
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensReadOnlyOrNot() {
     QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     ::mkfifo(QFile::encodeName(File(u"fifo.txt"_qs)).constData(), 0644);
     QDir(m_dir->path()).mkdir(u"folder.txt"_qs);
     QFile large(File(u"large.txt"_qs));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
     large.close();
+    if (!bytes.isEmpty()) WriteBytes(File(name), bytes);
     GuiNoticeRecorder notices;
-    QVERIFY(!theApp.OpenDocumentFile(File(name)));
-    QCOMPARE(notices.messages, QStringList{File(name) + u'\n' + message});
-    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
+    const bool opened = theApp.OpenDocumentFile(File(name)) != nullptr;
+    QCOMPARE(notices.messages.size(), 1);
+    QVERIFY(notices.messages[0].startsWith(File(name) + u'\n'));
+    QVERIFY2(notices.messages[0].contains(message), qPrintable(notices.messages[0]));
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), opened ? 1 : 0);
+    QCOMPARE(opened, !bytes.isEmpty());
+    if (!opened) return;
+    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->isReadOnly());
+    QVERIFY(!m_frame->RouteCommand(ID_FILE_SAVE));  // greyed
+    QVERIFY(m_app->Close());
+    QCOMPARE(ReadBytes(File(name)), bytes);
 }
 
 void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
@@ -218,30 +212,18 @@ void EditWindowsTest::untitledSaveAsksForANameAndKeepsCp932() {
     QVERIFY(m_frame->GetActiveDocument()->IsModified());
 }
 
-void EditWindowsTest::closingAModifiedWindowAsks() {
-    GuiNoticeRecorder notices;
-    theApp.OnFileNew();
-    ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
-    m_frame->RouteCommand(ID_FILE_CLOSE);
-    QCOMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
-    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
-    notices.answers = {NoticeAnswer::Cancel};
-    m_frame->MdiArea()->subWindowList().first()->close();
-    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
-    notices.answers = {NoticeAnswer::No};
-    m_frame->RouteCommand(ID_FILE_CLOSE);
-    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
-}
-
-void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce() {
+void EditWindowsTest::closingAModifiedWindowAsksAndSignalsCloseAsExitDoes() {
     GuiNoticeRecorder notices;
     CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
     theApp.OnFileNew();
     ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
+    // Closing the window by its command or its close box: Cancel keeps it.
+    m_frame->RouteCommand(ID_FILE_CLOSE);
+    m_frame->MdiArea()->subWindowList().first()->close();
+    QCOMPARE(notices.questions, QStringList(2, u"Quillar1 への変更を保存しますか?"_qs));
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
     ::raise(SIGTERM);
-    QTRY_COMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
+    QTRY_COMPARE(notices.questions.size(), 3);
     // Cancelled: the program goes on, but the placement was written first.
     QVERIFY(m_app->Frame() && m_app->Frame()->isVisible());
     QVERIFY(ReadBytes(m_app->IniPath()).contains("WindowPos="));
@@ -256,8 +238,8 @@ void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce()
     ::waitpid(child, &status, 0);
     QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
     ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
-    QTRY_VERIFY(!m_app->Frame());
-    QCOMPARE(notices.questions.size(), 2);
+    QTRY_VERIFY(!m_app->Frame());  // No: closed
+    QCOMPARE(notices.questions.size(), 4);
 }
 
 QTEST_MAIN(EditWindowsTest)

@@ -99,7 +99,7 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void arrowButtonsStepAndTheFieldsFollow() {
+    void arrowButtonsStepAndTabFollowsTheTemplatesControlOrder() {
         RunStoredCard(0, [](CHaikuCardDlg* card) {
             QWidget* spin = card->Spin();
             const int x = spin->width() / 2;
@@ -110,11 +110,6 @@ private slots:
             QCOMPARE(card->FieldText(1011) + card->FieldText(1039), QString());
             QTest::mouseClick(spin->childAt(x, spin->height() / 4), Qt::LeftButton);
             QCOMPARE(card->FieldText(1006), Number(1));
-        });
-    }
-
-    void tabFollowsTheTemplatesControlOrder() {
-        RunStoredCard(0, [](CHaikuCardDlg* card) {
             card->Control(1006)->setFocus(Qt::TabFocusReason);
             QStringList order;
             for (int i = 0; i < 10 && PressKey(Qt::Key_Tab); ++i)

@@ -28,10 +28,8 @@ class StartupTest : public QObject {
 private slots:
     void withoutIniTheStepsRunInOrderAndWriteNothing();
     void withBothDialogsOffOnlyTheMainWindowAppears();
-    void badIniStartsWithDefaultsAndKeepsTheFile_data();
-    void badIniStartsWithDefaultsAndKeepsTheFile();
-    void unusualWorkingDirectories_data();
-    void unusualWorkingDirectories();
+    void badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile_data();
+    void badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile();
     void runEndsWhenTheMainWindowClosesAndSavesEverything();
 };
 
@@ -78,34 +76,43 @@ void StartupTest::withBothDialogsOffOnlyTheMainWindowAppears() {
     QVERIFY(notices.messages.isEmpty());
 }
 
-void StartupTest::badIniStartsWithDefaultsAndKeepsTheFile_data() {
+void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<bool>("readOnly");
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01[\x02]=\x03\n\x81", 11) << false;
-    QTest::newRow("hand-mangled") << QByteArray(
-        "[Settings\r\n=\r\nWindowPos\r\n[]\r\n[Find Strings]]\r\nFind1\r\n==x\r\n") << false;
-    QTest::newRow("three-number WindowPos")
-        << QByteArray("[Settings]\r\nWindowPos=1,1,3\r\n") << false;
-    QTest::newRow("absurd WindowPos") << QByteArray(
-        "[Settings]\r\nWindowPos=4294967295,99,7,7,7,7,900000,900000,-900000,-900000\r\n") << false;
-    QTest::newRow("history with gaps")
-        << QByteArray("[Find Strings]\r\nFind1=one\r\nFind3=three\r\n") << false;
+    QTest::addColumn<QString>("subdir");  // of the temporary working directory
+    const auto row = [](const char* name, QByteArray ini, bool readOnly = false,
+                        QString subdir = {}) { QTest::newRow(name) << ini << readOnly << subdir; };
+    row("empty", {});
+    row("binary", QByteArray("\x00\xff\xfe\x01[\x02]=\x03\n\x81", 11));
+    row("hand-mangled", "[Settings\r\n=\r\nWindowPos\r\n[]\r\n[Find Strings]]\r\nFind1\r\n==x\r\n");
+    row("three-number WindowPos", "[Settings]\r\nWindowPos=1,1,3\r\n");
+    row("absurd WindowPos",
+        "[Settings]\r\nWindowPos=4294967295,99,7,7,7,7,900000,900000,-900000,-900000\r\n");
+    row("history with gaps", "[Find Strings]\r\nFind1=one\r\nFind3=three\r\n");
     // Write failures are not reported, and the file stays as it is.
-    QTest::newRow("read-only")
-        << QByteArray("[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,10,10,500,400\r\n") << true;
+    row("read-only", "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,10,10,500,400\r\n", true);
+    row("spaces and capitals", {}, false, u"My Haiku Museum/TAVELO"_qs);
+    row("double-byte folder", {}, false, u"俳句の博物館/暦"_qs);
+    QString deep;
+    while (deep.toUtf8().size() < 400) deep += u"ずっと深いフォルダ/"_qs;
+    row("folder longer than 255 bytes", {}, false, deep);
 }
 
-void StartupTest::badIniStartsWithDefaultsAndKeepsTheFile() {
+void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile() {
     QFETCH(QByteArray, ini);
     QFETCH(bool, readOnly);
+    QFETCH(QString, subdir);
     GuiNoticeRecorder notices;
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"tst_startup.INI"_qs);
+    QVERIFY(QDir().mkpath(dir.filePath(subdir)));
+    const QString work = QDir(dir.filePath(subdir)).canonicalPath();
+    const QString path = work + u"/tst_startup.INI"_qs;
     WriteBytes(path, ini);
     if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
-    AppSession app(dir.path());
+    AppSession app(work);
     QVERIFY(app.Frame()->isVisible() && !app.Frame()->isMaximized());
+    QCOMPARE(QString::fromStdString(theProfile.TxtDataPath("life.txt")),
+             work + u"/TxtData/life.txt"_qs);
     QCOMPARE(ReadBytes(path), ini);  // start-up writes nothing
     if (readOnly) {  // something to write at closing besides the placement
         theSearchBar.GetCombo()->setEditText(u"new"_qs);
@@ -121,34 +128,6 @@ void StartupTest::badIniStartsWithDefaultsAndKeepsTheFile() {
         QVERIFY2(after.contains(line), line.constData());
     }
     QVERIFY(after.contains("WindowPos="));
-}
-
-void StartupTest::unusualWorkingDirectories_data() {
-    QTest::addColumn<QString>("subdir");
-    QTest::newRow("spaces and capitals") << u"My Haiku Museum/TAVELO"_qs;
-    QTest::newRow("double-byte") << u"俳句の博物館/暦"_qs;
-    QString deep;
-    while (deep.toUtf8().size() < 400) deep += u"ずっと深いフォルダ/"_qs;
-    QTest::newRow("longer than 255 bytes") << deep;
-}
-
-void StartupTest::unusualWorkingDirectories() {
-    QFETCH(QString, subdir);
-    GuiNoticeRecorder notices;
-    QTemporaryDir dir;
-    const QString work = dir.filePath(subdir);
-    QVERIFY(QDir().mkpath(work));
-    const QString canonical = QDir(work).canonicalPath();
-    {
-        AppSession app(work);
-        QVERIFY(app.Started());
-        QCOMPARE(QString::fromStdString(theProfile.GetWorkDir()), canonical);
-        QCOMPARE(QString::fromStdString(theProfile.TxtDataPath("life.txt")),
-                 canonical + u"/TxtData/life.txt"_qs);
-        QVERIFY(app.Close());
-    }
-    QVERIFY(QFile::exists(canonical + u"/tst_startup.INI"_qs));
-    QVERIFY(notices.messages.isEmpty());
 }
 
 void StartupTest::runEndsWhenTheMainWindowClosesAndSavesEverything() {
