@@ -10,7 +10,6 @@
 #include "GuiNoticeRecorder.h"
 #include "app/Resource.h"
 #include "app/SearchBar.h"
-#include "platform/DocTemplate.h"
 
 namespace {
 
@@ -41,14 +40,6 @@ void StartupTest::withoutIniTheStepsRunInOrderAndWriteNothing() {
     // Step 2: the INI lives in the working directory, named after the program.
     QCOMPARE(app.IniPath(), dir.path() + u"/tst_startup.INI"_qs);
     QCOMPARE(QString::fromStdString(theProfile.GetWorkDir()), QDir(dir.path()).canonicalPath());
-    // Steps 3, 4 and 7: the recent-file list; templates 129 to 132, each in its member.
-    QVERIFY(theApp.GetRecentFileList() != nullptr);
-    QList<int> ids;
-    for (CMultiDocTemplate* t : theApp.GetDocTemplates()) ids << t->GetResourceID();
-    QCOMPARE(ids, (QList<int>{IDR_QUILLARTYPE, IDR_HAIKU_LIST, IDR_KIGO_LIST, IDR_OLDNEW_LIST}));
-    QCOMPARE(theApp.m_pHaikuTemplate->GetResourceID(), IDR_HAIKU_LIST);
-    QCOMPARE(theApp.m_pKigoTemplate->GetResourceID(), IDR_KIGO_LIST);
-    QCOMPARE(theApp.m_pOldNewTemplate->GetResourceID(), IDR_OLDNEW_LIST);
     // Steps 5, 6 and 8: the main frame, its bars, shown with an empty MDI area.
     QVERIFY(app.Frame());
     QVERIFY(app.Frame()->isVisible());
