@@ -31,9 +31,7 @@ private slots:
     }
     void placementComesBackAtTheNextStart();
     void maximisedComesBackMaximisedAndIsSavedSo();
-    void rectangleOffEveryScreenIsMovedOntoTheNearest();
-    void withoutASavedPlacementTheWindowIsCentred();
-    void unusablePlacementLeavesThePlatformsPosition();
+    void unusablePlacementsAreCorrectedOrLeftToThePlatform();
     void barsHiddenFromTheViewMenuStayHidden();
 
 private:
@@ -69,29 +67,26 @@ void WindowPosTest::maximisedComesBackMaximisedAndIsSavedSo() {
     QVERIFY2(value.startsWith("2,3,") && value.endsWith(",10,10,400,300"), value.constData());
 }
 
-void WindowPosTest::rectangleOffEveryScreenIsMovedOntoTheNearest() {
-    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
-    AppSession app(m_dir->path());
+void WindowPosTest::unusablePlacementsAreCorrectedOrLeftToThePlatform() {
+    GuiNoticeRecorder notices;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY(screen.contains(app.Frame()->geometry()));
-    QCOMPARE(app.Frame()->size(), QSize(400, 300));
-}
-
-void WindowPosTest::withoutASavedPlacementTheWindowIsCentred() {
+    {  // Off every screen: moved onto the nearest one.
+        WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
+        AppSession app(m_dir->path());
+        QVERIFY(screen.contains(app.Frame()->geometry()));
+        QCOMPARE(app.Frame()->size(), QSize(400, 300));
+    }
+    {  // Without a size: neither placed nor centred.
+        WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
+        AppSession app(m_dir->path());
+        QVERIFY(app.Frame()->isVisible());
+        QCOMPARE(app.Frame()->pos(), QPoint(0, 0));
+    }
+    QVERIFY(QFile::remove(Ini()));
     AppSession app(m_dir->path());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    // Centred before it was shown, when its frame's margins were not known yet.
+    // Without a placement: centred before it was shown, its frame's margins not known yet.
     const QPoint offset = app.Frame()->frameGeometry().center() - screen.center();
     QVERIFY(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4);
-}
-
-void WindowPosTest::unusablePlacementLeavesThePlatformsPosition() {
-    GuiNoticeRecorder notices;
-    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
-    AppSession app(m_dir->path());
-    QVERIFY(app.Started());
-    QVERIFY(app.Frame()->isVisible());
-    QCOMPARE(app.Frame()->pos(), QPoint(0, 0));  // neither placed nor centred
     QVERIFY(notices.messages.isEmpty());
 }
 
