@@ -1,5 +1,5 @@
-// Start-up: the order of its steps, what it shows, and that no INI file, however
-// broken, keeps the program from starting or loses what the file held.
+// Start-up: what it shows, and that no INI file, however broken, and no working
+// folder, however odd, keeps the program from starting or loses what the file held.
 #include <QComboBox>
 #include <QMdiArea>
 #include <QTemporaryDir>
@@ -25,55 +25,21 @@ QList<QWidget*> VisibleTopLevels() {
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void withoutIniTheStepsRunInOrderAndWriteNothing();
-    void withBothDialogsOffOnlyTheMainWindowAppears();
-    void badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile_data();
-    void badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile();
+    void startsWithWhateverIniAndFolderAndKeepsTheFile_data();
+    void startsWithWhateverIniAndFolderAndKeepsTheFile();
     void runEndsWhenTheMainWindowClosesAndSavesEverything();
 };
 
-void StartupTest::withoutIniTheStepsRunInOrderAndWriteNothing() {
-    GuiNoticeRecorder notices;
-    QTemporaryDir dir;
-    AppSession app(dir.path());
-    QVERIFY(app.Started());
-    // Step 2: the INI lives in the working directory, named after the program.
-    QCOMPARE(app.IniPath(), dir.path() + u"/tst_startup.INI"_qs);
-    QCOMPARE(QString::fromStdString(theProfile.GetWorkDir()), QDir(dir.path()).canonicalPath());
-    // Steps 5, 6 and 8: the main frame, its bars, shown with an empty MDI area.
-    QVERIFY(app.Frame());
-    QVERIFY(app.Frame()->isVisible());
-    QVERIFY(theSearchBar.GetBar() && theSearchBar.GetCombo());
-    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
-    // Steps 9 and 10: the session skips the tips and card dialogs (tst_TipsDialog
-    // covers them); nothing else stands in: no modal window, no other top-level window.
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(VisibleTopLevels(), QList<QWidget*>{app.Frame()});
-    QVERIFY(notices.messages.isEmpty());
-    // Start-up itself writes nothing.
-    QVERIFY(!QFile::exists(app.IniPath()));
-    QVERIFY(app.Close());
-    QVERIFY(QFile::exists(app.IniPath()));
-}
-
-void StartupTest::withBothDialogsOffOnlyTheMainWindowAppears() {
-    GuiNoticeRecorder notices;
-    QTemporaryDir dir;
-    WriteBytes(dir.filePath(u"tst_startup.INI"_qs),
-               "[Settings]\r\nonepointview=0\r\nHaikuView=0\r\n");
-    AppSession app(dir.path(), AppSession::Greeting::Show);
-    QCOMPARE(VisibleTopLevels(), QList<QWidget*>{app.Frame()});
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(notices.messages.isEmpty());
-}
-
-void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile_data() {
+void StartupTest::startsWithWhateverIniAndFolderAndKeepsTheFile_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QString>("subdir");  // of the temporary working directory
     const auto row = [](const char* name, QByteArray ini, bool readOnly = false,
                         QString subdir = {}) { QTest::newRow(name) << ini << readOnly << subdir; };
-    row("empty", {});
+    row("none", {});  // null: no file
+    // The greeting dialogs run as the INI says (the session skips them otherwise).
+    row("both dialogs off", "[Settings]\r\nonepointview=0\r\nHaikuView=0\r\n");
+    row("empty", "");
     row("binary", QByteArray("\x00\xff\xfe\x01[\x02]=\x03\n\x81", 11));
     row("hand-mangled", "[Settings\r\n=\r\nWindowPos\r\n[]\r\n[Find Strings]]\r\nFind1\r\n==x\r\n");
     row("three-number WindowPos", "[Settings]\r\nWindowPos=1,1,3\r\n");
@@ -89,7 +55,7 @@ void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile_data() {
     row("folder longer than 255 bytes", {}, false, deep);
 }
 
-void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile() {
+void StartupTest::startsWithWhateverIniAndFolderAndKeepsTheFile() {
     QFETCH(QByteArray, ini);
     QFETCH(bool, readOnly);
     QFETCH(QString, subdir);
@@ -97,14 +63,20 @@ void StartupTest::badIniOrOddFolderStartsWithDefaultsAndKeepsTheFile() {
     QTemporaryDir dir;
     QVERIFY(QDir().mkpath(dir.filePath(subdir)));
     const QString work = QDir(dir.filePath(subdir)).canonicalPath();
-    const QString path = work + u"/tst_startup.INI"_qs;
-    WriteBytes(path, ini);
+    const QString path = work + u"/tst_startup.INI"_qs;  // named after the program
+    if (!ini.isNull()) WriteBytes(path, ini);
     if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
-    AppSession app(work);
+    AppSession app(work, ini.contains("onepointview=0") ? AppSession::Greeting::Show
+                                                         : AppSession::Greeting::Skip);
     QVERIFY(app.Frame()->isVisible() && !app.Frame()->isMaximized());
+    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
+    // Nothing else stands in: no modal window, no other top-level window.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(VisibleTopLevels(), QList<QWidget*>{app.Frame()});
     QCOMPARE(QString::fromStdString(theProfile.TxtDataPath("life.txt")),
              work + u"/TxtData/life.txt"_qs);
-    QCOMPARE(ReadBytes(path), ini);  // start-up writes nothing
+    QCOMPARE(QFile::exists(path), !ini.isNull());  // start-up writes nothing
+    QCOMPARE(ReadBytes(path), ini);
     if (readOnly) {  // something to write at closing besides the placement
         theSearchBar.GetCombo()->setEditText(u"new"_qs);
         theSearchBar.TakeSearchText();
