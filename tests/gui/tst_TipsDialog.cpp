@@ -53,21 +53,7 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void checkBoxWritesZeroThenOne() {
-        RecordingNoticeSink notices;
-        Museum museum(true);
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
-        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
-        for (int after : {0, 1}) {
-            box->click();
-            QCOMPARE(theProfile.GetOnePointView(), after);
-            QCOMPARE(box->isChecked(), after == 1);
-        }
-    }
-
-    void paintsTheTwoBoxesWherePlaced() {
+    void paintsTheTwoBoxesWherePlacedAndTheCheckBoxFlipsTheFlag() {
         RecordingNoticeSink notices;
         Museum museum(true);
         CTipsDialog dialog;
@@ -78,6 +64,13 @@ private slots:
         QImage picture = dialog.grab().toImage();
         QCOMPARE(picture.pixelColor(90, 15), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(87, 30), QColor(Qt::black));
+        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
+        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
+        for (int after : {0, 1}) {
+            box->click();
+            QCOMPARE(theProfile.GetOnePointView(), after);
+            QCOMPARE(box->isChecked(), after == 1);
+        }
     }
 
     void greetsTheUserAtStartUpAndClosingSavesTheNextTip() {

@@ -60,7 +60,7 @@ private slots:
     }
     void cleanup() { m_museum.reset(); }
 
-    void showsEveryFieldOfTheFirstHaiku() {
+    void showsEveryFieldOfTheFirstHaikuAndItsCheckBoxFlipsTheFlag() {
         RecordingNoticeSink notices;
         CHaikuCardDlg card;
         card.OnInitDialog();
@@ -76,6 +76,15 @@ private slots:
         for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
         QVERIFY(card.Control(1002)->isHidden() && card.Control(1020)->isHidden());
         QVERIFY(notices.messages.empty());
+        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
+        QVERIFY(check->isChecked());  // no INI: shown at start-up
+        // The stored flag decides, whatever the box shows (the last click after a change).
+        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
+            theProfile.SetHaikuView(stored);
+            QTest::mouseClick(check, Qt::LeftButton);
+            QCOMPARE(theProfile.GetHaikuView(), after);
+            QCOMPARE(check->isChecked(), after != 0);
+        }
     }
 
     void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
@@ -139,20 +148,6 @@ private slots:
             });
             QCOMPARE(theProfile.GetHaikuNo(-1), nearest);
             QCOMPARE(theProfile.GetHaikuMode(-1), 0);
-        }
-    }
-
-    void checkBoxFlipsTheStoredFlag() {
-        CHaikuCardDlg card;
-        card.OnInitDialog();
-        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
-        QVERIFY(check->isChecked());  // no INI: shown at start-up
-        // The stored flag decides, whatever the box shows (the last click after a change).
-        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
-            theProfile.SetHaikuView(stored);
-            QTest::mouseClick(check, Qt::LeftButton);
-            QCOMPARE(theProfile.GetHaikuView(), after);
-            QCOMPARE(check->isChecked(), after != 0);
         }
     }
 

@@ -60,7 +60,6 @@ private slots:
     void saveEditAndTheirKeysFollowTheActiveWindow();
     void statusBarShowsPromptsIdleTextAndLocks();
     void windowArrangements();
-    void aboutBoxShowsTheTitle();
     void pictureOfTheMainWindowWithAnEditWindow();
 
 private:
@@ -72,13 +71,23 @@ private:
 void MainFrameTest::menusFollowTheActiveWindow() {
     const QString halls = u"ﾌｧｲﾙ(&F) 表示(&V) 俳句館(&B) 作品館(&S) 生涯館(&L) データ館(&D) 暦館(&K) "_qs;
     const QString help = u"目次(&C) - ﾊﾞｰｼﾞｮﾝ情報(Quillary)(&A)... - ワンポイント(&O)"_qs;
-    // Menu 128: no window popup, no search item; closing and the display year greyed.
+    // Menu 128: no window popup, no search item; closing and the display year greyed;
+    // the About box served by the application.
     QCOMPARE(m_frame->CurrentMenuId(), IDR_MAINFRAME);
     QCOMPARE(Items(m_frame->menuBar()).join(u' '), halls + u"ﾍﾙﾌﾟ(&H)"_qs);
     QCOMPARE(Items(m_frame->Menu(8)).join(u' '), help);
     QVERIFY(!Enabled(m_frame, ID_FILE_CLOSE) && !Enabled(m_frame, ID_DISP_YEAR));
     QVERIFY(Enabled(m_frame, ID_APP_EXIT) && Enabled(m_frame, ID_APP_ABOUT));
     QCOMPARE(m_frame->windowTitle(), u"『Tavelo』博物館 V1.02"_qs);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        if (!about) return;
+        shown = about->windowTitle() + u'|' + about->VersionLabel()->text();
+        about->accept();
+    });
+    QVERIFY(m_frame->RouteCommand(ID_APP_ABOUT));
+    QCOMPARE(shown, u"ﾊﾞｰｼﾞｮﾝ情報(Quillary)|『Tavelo』博物館 V1.02"_qs);
 
     theApp.OnFileNew();
     QCOMPARE(m_frame->CurrentMenuId(), IDR_QUILLARTYPE);
@@ -253,18 +262,6 @@ void MainFrameTest::windowArrangements() {
     m_frame->RouteCommand(ID_WINDOW_ARRANGE);
     for (QMdiSubWindow* w : windows) QCOMPARE(w->geometry().bottom(), area.bottom());
     QVERIFY(windows[0]->geometry().right() < windows[1]->geometry().left());
-}
-
-void MainFrameTest::aboutBoxShowsTheTitle() {
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
-        if (!about) return;
-        shown = about->windowTitle() + u'|' + about->VersionLabel()->text();
-        about->accept();
-    });
-    QVERIFY(m_frame->RouteCommand(ID_APP_ABOUT));
-    QCOMPARE(shown, u"ﾊﾞｰｼﾞｮﾝ情報(Quillary)|『Tavelo』博物館 V1.02"_qs);
 }
 
 void MainFrameTest::pictureOfTheMainWindowWithAnEditWindow() {
