@@ -15,7 +15,6 @@ struct LockStates {
     bool caps = false;
     bool num = false;
     bool scroll = false;
-    bool operator==(const LockStates&) const = default;
 };
 
 class CLockIndicators {

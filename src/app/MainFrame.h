@@ -14,7 +14,6 @@
 #include "platform/MDIFrameWnd.h"
 
 class CLockIndicators;
-
 class CMultiDocTemplate;
 class QLabel;
 class QMenu;
@@ -41,7 +40,6 @@ public:
     // Where the indicator panes ｶﾅ, CAP, NUM and SCRL take their states from (the
     // platform's keyboard unless replaced); they are read again after every key.
     void SetLockIndicators(std::unique_ptr<CLockIndicators> source);
-    void UpdateLockIndicators();
 
     // Command handlers.
     void OnAllHaiku();
@@ -77,6 +75,7 @@ private:
     void OpenReader(const char* fileName, const QString& title);
     void OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title);
     void ShowIdleMessage(const QString& message);
+    void UpdateLockIndicators();
 
     QStatusBar* m_wndStatusBar = nullptr;
     QLabel* m_indicators[4] = {};  // ｶﾅ, CAP, NUM, SCRL
