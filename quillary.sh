@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev libqt6printsupport6 libgl-dev
+          qt6-base-dev libqt6printsupport6 libgl-dev libx11-dev
           libgtest-dev libbenchmark-dev libnova-dev
           fonts-ipafont-gothic fonts-noto-cjk xauth qt6-translations-l10n
           xvfb xdotool openbox imagemagick x11-utils

@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "app/AppStrings.h"
+#include "app/LockIndicators.h"
 #include "app/ProfileStore.h"
 #include "app/QuillaryApp.h"
 #include "app/Resource.h"
@@ -235,17 +236,40 @@ bool CMainFrame::CreateStatusBar() {
     m_wndStatusBar = new QStatusBar(this);
     m_wndStatusBar->setObjectName(u"StatusBar"_qs);
     setStatusBar(m_wndStatusBar);
-    // The lock indicators; the platform does not tell the lock states, so they stay dim.
-    for (const QString& text : {u"ｶﾅ"_qs, u"CAP"_qs, u"NUM"_qs, u"SCRL"_qs}) {
-        auto* indicator = new QLabel(text, m_wndStatusBar);
-        indicator->setEnabled(false);
-        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_wndStatusBar->addPermanentWidget(indicator);
+    // The lock indicators: lit (enabled) while their lock is on, dim otherwise.
+    const QString texts[] = {u"ｶﾅ"_qs, u"CAP"_qs, u"NUM"_qs, u"SCRL"_qs};
+    for (int i = 0; i < 4; ++i) {
+        m_indicators[i] = new QLabel(texts[i], m_wndStatusBar);
+        m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_wndStatusBar->addPermanentWidget(m_indicators[i]);
     }
+    SetLockIndicators(CreatePlatformLockIndicators());
     connect(m_wndStatusBar, &QStatusBar::messageChanged, this,
             [this](const QString& message) { ShowIdleMessage(message); });
     ShowIdleMessage(QString());
     return true;
+}
+
+void CMainFrame::SetLockIndicators(std::unique_ptr<CLockIndicators> source) {
+    m_locks = std::move(source);
+    UpdateLockIndicators();
+}
+
+void CMainFrame::UpdateLockIndicators() {
+    const LockStates states = m_locks ? m_locks->Read() : LockStates();
+    const bool lit[] = {states.kana, states.caps, states.num, states.scroll};
+    for (int i = 0; i < 4; ++i) m_indicators[i]->setEnabled(lit[i]);
+}
+
+// A lock key changes its state at the key press; a lock switched while another program
+// had the keyboard shows when this one is active again.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (m_locks && (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+                    (type == QEvent::ApplicationStateChange &&
+                     QGuiApplication::applicationState() == Qt::ApplicationActive)))
+        UpdateLockIndicators();
+    return CMDIFrameWnd::eventFilter(watched, event);
 }
 
 void CMainFrame::ShowIdleMessage(const QString& message) {
@@ -348,7 +372,7 @@ void CMainFrame::SaveWindowPos() {
     p.top = normal.top();
     p.right = normal.left() + normal.width();
     p.bottom = normal.top() + normal.height();
-    theProfile.SaveWindowPos(p, saveState().toBase64().toStdString());
+    theProfile.SaveWindowPos(p, saveState().toBase64().toStdString(), !m_wndStatusBar->isHidden());
 }
 
 bool CMainFrame::LoadWindowPos() {
@@ -368,6 +392,7 @@ bool CMainFrame::LoadWindowPos() {
     m_bShowMaximized = p.IsMaximized();
     if (!saved.barState.empty())
         restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved.barState)));
+    m_wndStatusBar->setVisible(saved.statusBarShown);
     return true;
 }
 

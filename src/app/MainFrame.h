@@ -8,10 +8,12 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "platform/MDIFrameWnd.h"
 
+class CLockIndicators;
 class CMultiDocTemplate;
 class QLabel;
 class QMenu;
@@ -35,6 +37,9 @@ public:
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QStatusBar* StatusBar() const { return m_wndStatusBar; }
     QMenu* Menu(int index) const;  // popups in menu order, "ﾌｧｲﾙ(&F)" = 0
+    // Where the indicator panes ｶﾅ, CAP, NUM and SCRL take their states from (the
+    // platform's keyboard unless replaced); they are read again after every key.
+    void SetLockIndicators(std::unique_ptr<CLockIndicators> source);
 
     // Command handlers.
     void OnAllHaiku();
@@ -56,6 +61,7 @@ public:
 protected:
     bool OnClose() override;
     void OnActiveChildChanged() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void DeclareCommands();
@@ -69,8 +75,11 @@ private:
     void OpenReader(const char* fileName, const QString& title);
     void OpenListWindow(CMultiDocTemplate* docTemplate, const QString& title);
     void ShowIdleMessage(const QString& message);
+    void UpdateLockIndicators();
 
     QStatusBar* m_wndStatusBar = nullptr;
+    QLabel* m_indicators[4] = {};  // ｶﾅ, CAP, NUM, SCRL
+    std::unique_ptr<CLockIndicators> m_locks;
     QToolBar* m_wndToolBar = nullptr;
     QString m_szListTitle;    // the path name handed to a list template
     std::string m_szDocPath;  // the document path handed to the reader dialog

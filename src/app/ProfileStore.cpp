@@ -17,6 +17,7 @@ constexpr const char* kSettings = "Settings";
 constexpr const char* kFindStrings = "Find Strings";
 constexpr const char* kBarSection = "General";
 constexpr const char* kBarKey = "BarState";
+constexpr const char* kStatusBarKey = "StatusBar";
 
 // The current directory at whatever length the system allows.
 std::string CurrentDirectory() {
@@ -65,9 +66,10 @@ std::string CProfileStore::TxtDataPath(std::string_view fileName) const {
 }
 
 void CProfileStore::SaveWindowPos(const WindowPlacement& placement,
-                                  std::string_view barState) const {
+                                  std::string_view barState, bool statusBarShown) const {
     WriteProfileString(kSettings, "WindowPos", placement.Format());
     WriteProfileString(kBarSection, kBarKey, barState);
+    WriteProfileInt(kBarSection, kStatusBarKey, statusBarShown ? 1 : 0);
 }
 
 CProfileStore::SavedWindowPos CProfileStore::LoadWindowPos() const {
@@ -82,6 +84,7 @@ CProfileStore::SavedWindowPos CProfileStore::LoadWindowPos() const {
     saved.state = SavedWindowPos::State::Usable;
     saved.placement = *placement;
     saved.barState = GetProfileString(kBarSection, kBarKey, "");
+    saved.statusBarShown = GetProfileInt(kBarSection, kStatusBarKey, 1) != 0;
     return saved;
 }
 

@@ -30,13 +30,16 @@ public:
     // "<workDir>/TxtData/<fileName>", fileName given in file-system bytes.
     std::string TxtDataPath(std::string_view fileName) const;
 
-    // "WindowPos" and the bar layout under "General".
-    void SaveWindowPos(const WindowPlacement& placement, std::string_view barState) const;
+    // "WindowPos" and the bar layout under "General": the docked bars' state and
+    // whether the status bar is shown.
+    void SaveWindowPos(const WindowPlacement& placement, std::string_view barState,
+                       bool statusBarShown = true) const;
     struct SavedWindowPos {
         enum class State { None, Invalid, Usable };
         State state = State::None;
         WindowPlacement placement;
-        std::string barState;  // only read when the placement is usable
+        std::string barState;  // the bar layout is only read when the placement is usable
+        bool statusBarShown = true;
     };
     SavedWindowPos LoadWindowPos() const;
 

@@ -50,6 +50,13 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& path, bool makeVis
     }
     if (CView* view = frame->GetView()) view->OnInitialUpdate();
     if (makeVisible) {
+        // The size the view asks for now that it is filled, as far as the MDI area has
+        // room, moved back inside the area where the place it was given is too near an edge.
+        const QSize room = main->MdiArea()->viewport()->size();
+        const QSize size = frame->sizeHint().boundedTo(room);
+        frame->setGeometry(QRect(QPoint(std::clamp(frame->x(), 0, room.width() - size.width()),
+                                        std::clamp(frame->y(), 0, room.height() - size.height())),
+                                 size));
         frame->show();
         main->MdiArea()->setActiveSubWindow(frame);
         if (CView* view = frame->GetView()) view->setFocus();

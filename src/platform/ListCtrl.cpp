@@ -194,6 +194,9 @@ CListCtrl::CListCtrl(QWidget* parent) : QTreeView(parent), m_model(new CListMode
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
     connect(header(), &QHeaderView::sectionClicked, this, &CListCtrl::ColumnClicked);
+    // The size hint follows the columns.
+    connect(header(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+    connect(header(), &QHeaderView::sectionCountChanged, this, [this] { updateGeometry(); });
 }
 
 CListCtrl::~CListCtrl() = default;
@@ -279,6 +282,15 @@ void CListCtrl::SetSortColumn(int column) {
 
 int CListCtrl::GetSortColumn() const {
     return header()->isSortIndicatorShown() ? header()->sortIndicatorSection() : -1;
+}
+
+QSize CListCtrl::sizeHint() const {
+    constexpr int kRows = 20;
+    const int frame = 2 * frameWidth();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return QSize(header()->length() + bar + frame,
+                 header()->sizeHint().height() + kRows * fontMetrics().height() + bar + frame)
+        .expandedTo(QTreeView::sizeHint());
 }
 
 void CListCtrl::keyPressEvent(QKeyEvent* event) {

@@ -57,6 +57,10 @@ public:
     void SetSortColumn(int column);
     int GetSortColumn() const;
 
+    // Wide enough for every column beside the vertical scroll bar, and some twenty rows
+    // high, so a new list window shows all its columns where there is room.
+    QSize sizeHint() const override;
+
     // When false a left click neither selects nor moves the focus row (default: true).
     void SetLeftClickSelects(bool on) { m_leftClickSelects = on; }
 

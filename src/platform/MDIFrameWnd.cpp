@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "platform/Document.h"
 #include "platform/MDIChildWnd.h"
@@ -199,7 +200,18 @@ QList<QMdiSubWindow*> Arrangeable(QMdiArea* area, bool minimized) {
 }
 }  // namespace
 
-void CMDIFrameWnd::MDICascade() { m_pMdiArea->cascadeSubWindows(); }
+// Qt's cascade gives every window its size hint; each keeps as much of it as the
+// area has room for to the right of and below the window's new place.
+void CMDIFrameWnd::MDICascade() {
+    m_pMdiArea->cascadeSubWindows();
+    const QSize area = m_pMdiArea->viewport()->size();
+    for (QMdiSubWindow* w : Arrangeable(m_pMdiArea, false)) {
+        const QSize least = w->minimumSizeHint();
+        const QSize room(std::max(area.width() - w->x(), least.width()),
+                         std::max(area.height() - w->y(), least.height()));
+        w->resize(w->size().boundedTo(room));
+    }
+}
 
 void CMDIFrameWnd::MDITileHorz() {
     QList<QMdiSubWindow*> windows = Arrangeable(m_pMdiArea, false);

@@ -44,7 +44,9 @@ public:
     }
     CMDIFrameWnd* Frame() const { return m_frame; }
 
-    // A new list window of View titled title, its child frame resized (or maximized).
+    // A new list window of View titled title, its child frame resized, maximized (an
+    // invalid size) or left as it opened (kAsOpened).
+    static constexpr QSize kAsOpened{0, 0};
     template <typename View>
     View* Open(int id, const QString& title, QSize size = {}) {
         std::unique_ptr<CMultiDocTemplate>& docTemplate = m_templates[id];
@@ -55,7 +57,7 @@ public:
         }
         auto* view = static_cast<View*>(docTemplate->OpenDocumentFile(title, true)->GetFirstView());
         QWidget* child = view->GetParentFrame();
-        size.isEmpty() ? child->showMaximized() : child->resize(size);
+        if (size != kAsOpened) size.isEmpty() ? child->showMaximized() : child->resize(size);
         return view;
     }
 

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "../unit/RecordingNoticeSink.h"
-#include "ReaderTestSupport.h"
 #include "AppSession.h"
+#include "ReaderTestSupport.h"
 #include "app/ProfileStore.h"
 #include "reader/TipsDialog.h"
 
@@ -35,65 +35,25 @@ private slots:
     void stepsThroughTheTipsAndWrapsAround() {
         RecordingNoticeSink notices;
         Museum museum(true);
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        dialog.show();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral(u"『Tavelo』博物館 V1.02 - ワンポイント"));
-        QCOMPARE(dialog.CurrentTip(), 1);
-        QCOMPARE(Shown(dialog.Title()), QStringLiteral(u"1番目のヒント\n"));
-        QCOMPARE(Shown(dialog.Body()), QStringLiteral(u"\n本文1の一行目。\n本文1の二行目。\n"));
-        KeepPicture(&dialog, QStringLiteral("tips"));
-
-        Press(dialog, 1033);  // previous from the first: the last
-        QCOMPARE(dialog.CurrentTip(), 5);
-        QCOMPARE(Shown(dialog.Title()), QStringLiteral(u"5番目のヒント\n"));
-        Press(dialog, 1009);  // next from the last: the first
-        QCOMPARE(dialog.CurrentTip(), 1);
-        Press(dialog, 1009);
-        Press(dialog, 1009);
-        QCOMPARE(dialog.CurrentTip(), 3);
+        for (int saved : {1, 9}) {  // a saved tip beyond the last starts at the first
+            theProfile.SetOnePoint(saved);
+            CTipsDialog dialog;
+            QVERIFY(dialog.OnInitDialog());
+            QCOMPARE(dialog.CurrentTip(), 1);
+            QCOMPARE(Shown(dialog.Title()), QStringLiteral(u"1番目のヒント\n"));
+            QCOMPARE(dialog.windowTitle(), QStringLiteral(u"『Tavelo』博物館 V1.02 - ワンポイント"));
+            Press(dialog, 1033);  // previous from the first: the last
+            QCOMPARE(dialog.CurrentTip(), 5);
+            QCOMPARE(Shown(dialog.Title()), QStringLiteral(u"5番目のヒント\n"));
+            Press(dialog, 1009);  // next from the last: the first
+            Press(dialog, 1009);
+            Press(dialog, 1009);
+            QCOMPARE(dialog.CurrentTip(), 3);
+        }
         QVERIFY(notices.messages.empty());
     }
 
-    void closingSavesTheFollowingTip() {
-        RecordingNoticeSink notices;
-        Museum museum(true);
-        {
-            CTipsDialog dialog;
-            QVERIFY(dialog.OnInitDialog());
-            Press(dialog, 1009);
-            Press(dialog, 1015);
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        }
-        QCOMPARE(theProfile.GetOnePoint(), 3);
-    }
-
-    void startsAtTheFirstTipWhenTheSavedOneIsBeyondTheLast() {
-        RecordingNoticeSink notices;
-        Museum museum(true);
-        theProfile.SetOnePoint(9);
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        QCOMPARE(dialog.CurrentTip(), 1);
-        QCOMPARE(Shown(dialog.Title()), QStringLiteral(u"1番目のヒント\n"));
-    }
-
-    void checkBoxWritesZeroThenOne() {
-        RecordingNoticeSink notices;
-        Museum museum(true);
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
-        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
-        box->click();
-        QCOMPARE(theProfile.GetOnePointView(), 0);
-        QVERIFY(!box->isChecked());
-        box->click();
-        QCOMPARE(theProfile.GetOnePointView(), 1);
-        QVERIFY(box->isChecked());
-    }
-
-    void paintsTheTwoBoxesWherePlaced() {
+    void paintsTheTwoBoxesWherePlacedAndTheCheckBoxFlipsTheFlag() {
         RecordingNoticeSink notices;
         Museum museum(true);
         CTipsDialog dialog;
@@ -104,26 +64,32 @@ private slots:
         QImage picture = dialog.grab().toImage();
         QCOMPARE(picture.pixelColor(90, 15), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(87, 30), QColor(Qt::black));
+        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
+        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
+        for (int after : {0, 1}) {
+            box->click();
+            QCOMPARE(theProfile.GetOnePointView(), after);
+            QCOMPARE(box->isChecked(), after == 1);
+        }
     }
 
-    void greetsTheUserAtStartUpAndSavesTheNextTip() {
+    void greetsTheUserAtStartUpAndClosingSavesTheNextTip() {
         RecordingNoticeSink notices;
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("TxtData"));
-        QFile::copy(QString::fromStdString(TestTxtData("onepoint.txt")),
-                    dir.path() + QStringLiteral("/TxtData/onepoint.txt"));
-        WriteBytes(dir.path() + QStringLiteral("/tst_TipsDialog.INI"), "[Settings]\r\nHaikuView=0\r\n");
+        Museum museum(true);
+        WriteBytes(museum.dir.path() + QStringLiteral("/tst_TipsDialog.INI"),
+                   "[Settings]\r\nHaikuView=0\r\n");
         QString shown;
         QTimer::singleShot(0, [&] {
             auto* tips = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
             if (!tips) return;
             shown = Shown(tips->Title());
-            tips->findChild<QPushButton*>(QStringLiteral("1015"))->click();
+            Press(*tips, 1009);
+            Press(*tips, 1015);
         });
-        AppSession app(dir.path(), AppSession::Greeting::Show);
+        AppSession app(museum.dir.path(), AppSession::Greeting::Show);
         QVERIFY(app.Started());
         QCOMPARE(shown, QStringLiteral(u"1番目のヒント\n"));
-        QCOMPARE(theProfile.GetOnePoint(), 2);
+        QCOMPARE(theProfile.GetOnePoint(), 3);
         QVERIFY(notices.messages.empty());
         QVERIFY(app.Close());
     }

@@ -26,12 +26,6 @@ CQuillaryView* ActiveEditView(CMainFrame* frame) {
     return dynamic_cast<CQuillaryView*>(frame->GetActiveView());
 }
 
-bool SaveEnabled(CMainFrame* frame) {
-    QAction* save = frame->CommandAction(ID_FILE_SAVE);
-    frame->UpdateCommandUI();
-    return save->isEnabled();
-}
-
 const QByteArray kCp932Text =
     QByteArray::fromHex("94 6f 8b e5 0d 0a 8b 47 8c ea 0d 0a");  // 俳句 季語
 
@@ -42,45 +36,43 @@ class EditWindowsTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+        m_app = std::make_unique<AppSession>(m_dir->path());
+        m_frame = m_app->Frame();
     }
-    void ctrlNTwiceGivesQuillar1AndQuillar2();
+    void cleanup() {
+        m_app.reset();
+        m_dir.reset();
+    }
+    void newGivesQuillar1AndAnOpenFileIsActivatedAgain();
     void openLoadsTheTextAndSaveWritesItBack_data();
     void openLoadsTheTextAndSaveWritesItBack();
-    void bytesTheWindowCannotKeepOpenReadOnly_data();
-    void bytesTheWindowCannotKeepOpenReadOnly();
-    void oddFileIsReportedAtOnceAndOpensNothing_data();
-    void oddFileIsReportedAtOnceAndOpensNothing();
+    void oddFileIsReportedAtOnceAndOpensReadOnlyOrNot_data();
+    void oddFileIsReportedAtOnceAndOpensReadOnlyOrNot();
     void saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks();
-    void openingAnOpenFileActivatesItsWindow();
     void untitledSaveAsksForANameAndKeepsCp932();
-    void textCp932CannotCarryIsNotSavedOverACp932File();
-    void closingAModifiedWindowAsks();
-    void cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos();
-    void terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce();
+    void closingAModifiedWindowAsksAndSignalsCloseAsExitDoes();
 
 private:
     QString File(const QString& name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppSession> m_app;
+    CMainFrame* m_frame = nullptr;
 };
 
-void EditWindowsTest::ctrlNTwiceGivesQuillar1AndQuillar2() {
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
-    QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
-    const QList<QMdiSubWindow*> windows = frame->MdiArea()->subWindowList();
-    QCOMPARE(windows.size(), 2);
-    QCOMPARE(windows[0]->windowTitle(), u"Quillar1"_qs);
-    QCOMPARE(windows[1]->windowTitle(), u"Quillar2"_qs);
-    CQuillaryView* view = ActiveEditView(frame);
-    QVERIFY(view);
-    QVERIFY(view->GetEditCtrl()->toPlainText().isEmpty());
-    QCOMPARE(view->GetEditCtrl()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(view->GetEditCtrl()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
+void EditWindowsTest::newGivesQuillar1AndAnOpenFileIsActivatedAgain() {
+    theApp.OnFileNew();  // Ctrl+N (tst_mainframe sends the keys)
+    theApp.OnFileNew();
+    QStringList titles;
+    for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
+    QCOMPARE(titles, (QStringList{u"Quillar1"_qs, u"Quillar2"_qs}));
+    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->toPlainText().isEmpty());
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+    WriteBytes(File(u"a.txt"_qs), "a\n");
+    CDocument* opened = theApp.OpenDocumentFile(File(u"a.txt"_qs));
+    theApp.OnFileNew();
+    QCOMPARE(theApp.OpenDocumentFile(File(u"a.txt"_qs)), opened);
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 4);
+    QCOMPARE(m_frame->GetActiveDocument(), opened);
 }
 
 void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack_data() {
@@ -112,76 +104,66 @@ void EditWindowsTest::openLoadsTheTextAndSaveWritesItBack() {
     GuiNoticeRecorder notices;
     const QString path = File(u"poem.txt"_qs);
     WriteBytes(path, bytes);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
     SetNextFileDialogAnswer(path);
-    QVERIFY(frame->RouteCommand(ID_FILE_OPEN));
-    CQuillaryView* view = ActiveEditView(frame);
+    QVERIFY(m_frame->RouteCommand(ID_FILE_OPEN));
+    CQuillaryView* view = ActiveEditView(m_frame);
     QVERIFY(view);
-    QCOMPARE(frame->GetActiveDocument()->GetTitle(), u"poem.txt"_qs);
+    QCOMPARE(m_frame->GetActiveDocument()->GetTitle(), u"poem.txt"_qs);
     QCOMPARE(view->GetText(), shown);
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
-    QVERIFY(SaveEnabled(frame));
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));  // Ctrl+S right away: same bytes
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));  // Ctrl+S right away: same bytes
     QCOMPARE(ReadBytes(path), bytes);
     view->GetEditCtrl()->moveCursor(QTextCursor::End);
     view->GetEditCtrl()->insertPlainText(u"追加\n"_qs);
-    QVERIFY(frame->GetActiveDocument()->IsModified());
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(!frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(!m_frame->GetActiveDocument()->IsModified());
     QCOMPARE(ReadBytes(path), bytes + added);
     QVERIFY(notices.messages.isEmpty());
     QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),
              QFileInfo(path).absoluteFilePath());
 }
 
-void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("neither encoding") << QByteArray("abc\x81\x0a\xff\xfe\n");
-    QTest::newRow("frame mark the control turns into a line break") << u"a\uFDD0b\n"_qs.toUtf8();
-}
-
-void EditWindowsTest::bytesTheWindowCannotKeepOpenReadOnly() {
-    QFETCH(QByteArray, bytes);
-    GuiNoticeRecorder notices;
-    const QString path = File(u"mixed.txt"_qs);
-    WriteBytes(path, bytes);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    QVERIFY(theApp.OpenDocumentFile(path));
-    QCOMPARE(notices.messages.size(), 1);
-    QVERIFY(notices.messages[0].startsWith(path + u'\n'));
-    QVERIFY(notices.messages[0].contains(u"読み取り専用"_qs));
-    QVERIFY(ActiveEditView(frame)->GetEditCtrl()->isReadOnly());
-    QVERIFY(!SaveEnabled(frame));
-    QVERIFY(!frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(app.Close());
-    QCOMPARE(ReadBytes(path), bytes);
-}
-
-void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing_data() {
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensReadOnlyOrNot_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << u"missing.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("FIFO") << u"fifo.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("folder") << u"folder.txt"_qs << u"ファイル を読み出し出来ません."_qs;
-    QTest::newRow("too large") << u"large.txt"_qs
-                               << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 4 MB までです)."_qs;
+    QTest::addColumn<QByteArray>("bytes");  // of name, for a file made here
+    QTest::addColumn<QString>("message");   // after the path and a line break
+    const QString unreadable = u"ファイル を読み出し出来ません."_qs;
+    QTest::newRow("missing") << u"missing.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("folder") << u"folder.txt"_qs << QByteArray() << unreadable;
+    QTest::newRow("too large")
+        << u"large.txt"_qs << QByteArray()
+        << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 4 MB までです)."_qs;
+    // Bytes the window cannot keep open read-only, with a message saying why.
+    QTest::newRow("neither encoding") << u"mixed.txt"_qs << QByteArray("abc\x81\x0a\xff\xfe\n")
+                                      << u"読み取り専用"_qs;
+    QTest::newRow("frame mark the control turns into a line break")
+        << u"mixed.txt"_qs << u"a\uFDD0b\n"_qs.toUtf8() << u"読み取り専用"_qs;
 }
 
-void EditWindowsTest::oddFileIsReportedAtOnceAndOpensNothing() {
+void EditWindowsTest::oddFileIsReportedAtOnceAndOpensReadOnlyOrNot() {
     QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     ::mkfifo(QFile::encodeName(File(u"fifo.txt"_qs)).constData(), 0644);
     QDir(m_dir->path()).mkdir(u"folder.txt"_qs);
     QFile large(File(u"large.txt"_qs));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
     large.close();
+    if (!bytes.isEmpty()) WriteBytes(File(name), bytes);
     GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
-    QVERIFY(!theApp.OpenDocumentFile(File(name)));
-    QCOMPARE(notices.messages, QStringList{File(name) + u'\n' + message});
-    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 0);
+    const bool opened = theApp.OpenDocumentFile(File(name)) != nullptr;
+    QCOMPARE(notices.messages.size(), 1);
+    QVERIFY(notices.messages[0].startsWith(File(name) + u'\n'));
+    QVERIFY2(notices.messages[0].contains(message), qPrintable(notices.messages[0]));
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), opened ? 1 : 0);
+    QCOMPARE(opened, !bytes.isEmpty());
+    if (!opened) return;
+    QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->isReadOnly());
+    QVERIFY(!m_frame->RouteCommand(ID_FILE_SAVE));  // greyed
+    QVERIFY(m_app->Close());
+    QCOMPARE(ReadBytes(File(name)), bytes);
 }
 
 void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
@@ -191,105 +173,58 @@ void EditWindowsTest::saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
     WriteBytes(File(u"hard.txt"_qs), "a\n");
     ::link(QFile::encodeName(File(u"hard.txt"_qs)).constData(),
            QFile::encodeName(File(u"hard2.txt"_qs)).constData());
-    AppSession app(m_dir->path());
     for (const QString& name : {u"link.txt"_qs, u"hard.txt"_qs}) {
         QVERIFY(theApp.OpenDocumentFile(File(name)));
-        ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"x"_qs);
-        QVERIFY(app.Frame()->RouteCommand(ID_FILE_SAVE));
+        ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"x"_qs);
+        QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     }
     QVERIFY(QFileInfo(File(u"link.txt"_qs)).isSymLink());
     QCOMPARE(ReadBytes(File(u"real.txt"_qs)), QByteArray("xa\n"));
     QCOMPARE(notices.messages.size(), 1);
     QVERIFY(notices.messages[0].contains(u"ハードリンク"_qs));
     QCOMPARE(ReadBytes(File(u"hard2.txt"_qs)), QByteArray("a\n"));
-    QVERIFY(app.Frame()->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
     notices.answers = {NoticeAnswer::No};
-    QVERIFY(app.Close());
-}
-
-void EditWindowsTest::openingAnOpenFileActivatesItsWindow() {
-    AppSession app(m_dir->path());
-    WriteBytes(File(u"a.txt"_qs), "a\n");
-    CDocument* first = theApp.OpenDocumentFile(File(u"a.txt"_qs));
-    theApp.OnFileNew();
-    QCOMPARE(theApp.OpenDocumentFile(File(u"a.txt"_qs)), first);
-    QCOMPARE(app.Frame()->MdiArea()->subWindowList().size(), 2);
-    QCOMPARE(app.Frame()->GetActiveDocument(), first);
+    QVERIFY(m_app->Close());
 }
 
 void EditWindowsTest::untitledSaveAsksForANameAndKeepsCp932() {
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
+    GuiNoticeRecorder notices;
     theApp.OnFileNew();
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"俳句\n季語\n"_qs);
+    QPlainTextEdit* edit = ActiveEditView(m_frame)->GetEditCtrl();
+    edit->insertPlainText(u"俳句\n季語\n"_qs);
     SetNextFileDialogAnswer(QString());  // Cancel: nothing written
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
-    QVERIFY(frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
     const QString path = File(u"new.txt"_qs);
     SetNextFileDialogAnswer(path);
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     QCOMPARE(ReadBytes(path), kCp932Text);
-    QCOMPARE(frame->GetActiveDocument()->GetTitle(), u"new.txt"_qs);
-    QCOMPARE(frame->MdiArea()->activeSubWindow()->windowTitle(), u"new.txt"_qs);
-}
-
-void EditWindowsTest::textCp932CannotCarryIsNotSavedOverACp932File() {
-    GuiNoticeRecorder notices;
-    const QString path = File(u"sjis.txt"_qs);
-    WriteBytes(path, kCp932Text);
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    QVERIFY(theApp.OpenDocumentFile(path));
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"🌸"_qs);
-    QVERIFY(frame->RouteCommand(ID_FILE_SAVE));
+    QCOMPARE(m_frame->MdiArea()->activeSubWindow()->windowTitle(), u"new.txt"_qs);
+    // Text cp932 cannot carry is not saved over the cp932 file.
+    edit->insertPlainText(u"🌸"_qs);
+    QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
     QCOMPARE(notices.messages.size(), 1);
     QVERIFY(notices.messages[0].contains(u"保存しませんでした"_qs));
     QCOMPARE(ReadBytes(path), kCp932Text);
-    QVERIFY(frame->GetActiveDocument()->IsModified());
+    QVERIFY(m_frame->GetActiveDocument()->IsModified());
 }
 
-void EditWindowsTest::closingAModifiedWindowAsks() {
+void EditWindowsTest::closingAModifiedWindowAsksAndSignalsCloseAsExitDoes() {
     GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
-    CMainFrame* frame = app.Frame();
-    theApp.OnFileNew();
-    ActiveEditView(frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
-    frame->RouteCommand(ID_FILE_CLOSE);
-    QCOMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
-    notices.answers = {NoticeAnswer::Cancel};
-    frame->MdiArea()->subWindowList().first()->close();
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
-    notices.answers = {NoticeAnswer::No};
-    frame->RouteCommand(ID_FILE_CLOSE);
-    QCOMPARE(frame->MdiArea()->subWindowList().size(), 0);
-}
-
-void EditWindowsTest::cancellingCloseOfTheMainFrameKeepsItOpenButWritesWindowPos() {
-    GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
-    theApp.OnFileNew();
-    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
-    QVERIFY(!app.Close());
-    QVERIFY(app.Frame() && app.Frame()->isVisible());
-    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
-    notices.answers = {NoticeAnswer::No};
-    QVERIFY(app.Close());
-}
-
-void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce() {
-    GuiNoticeRecorder notices;
-    AppSession app(m_dir->path());
     CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
     theApp.OnFileNew();
-    ActiveEditView(app.Frame())->GetEditCtrl()->insertPlainText(u"draft"_qs);
-    notices.answers = {NoticeAnswer::Cancel};
+    ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
+    // Closing the window by its command or its close box: Cancel keeps it.
+    m_frame->RouteCommand(ID_FILE_CLOSE);
+    m_frame->MdiArea()->subWindowList().first()->close();
+    QCOMPARE(notices.questions, QStringList(2, u"Quillar1 への変更を保存しますか?"_qs));
+    QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
     ::raise(SIGTERM);
-    QTRY_COMPARE(notices.questions, QStringList{u"Quillar1 への変更を保存しますか?"_qs});
-    QVERIFY(app.Frame() && app.Frame()->isVisible());  // cancelled: the program goes on
-    QVERIFY(ReadBytes(app.IniPath()).contains("WindowPos="));
+    QTRY_COMPARE(notices.questions.size(), 3);
+    // Cancelled: the program goes on, but the placement was written first.
+    QVERIFY(m_app->Frame() && m_app->Frame()->isVisible());
+    QVERIFY(ReadBytes(m_app->IniPath()).contains("WindowPos="));
     notices.answers = {NoticeAnswer::No};
     const pid_t child = ::fork();
     if (child == 0) {  // two signals in a row: the second ends the process at once
@@ -301,8 +236,8 @@ void EditWindowsTest::terminationSignalsCloseAsExitDoesAndASecondOneEndsAtOnce()
     ::waitpid(child, &status, 0);
     QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
     ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
-    QTRY_VERIFY(!app.Frame());
-    QCOMPARE(notices.questions.size(), 2);
+    QTRY_VERIFY(!m_app->Frame());  // No: closed
+    QCOMPARE(notices.questions.size(), 4);
 }
 
 QTEST_MAIN(EditWindowsTest)

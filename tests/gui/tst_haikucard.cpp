@@ -1,8 +1,7 @@
 // The haiku card: its fields, stepping by keys and arrows with clamping, the tab
 // order, the stored index and mode on every way of closing, the start-up check box,
-// an unreadable commentary file; and the haiku hall's commands on the real main frame.
+// an unreadable commentary file; and the card at start-up and from the command.
 #include <QCheckBox>
-#include <QDir>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
+#include "AppSession.h"
 #include "HaikuTestSupport.h"
 #include "app/MainFrame.h"
 #include "app/QuillaryApp.h"
@@ -60,7 +60,7 @@ private slots:
     }
     void cleanup() { m_museum.reset(); }
 
-    void showsEveryFieldOfTheFirstHaiku() {
+    void showsEveryFieldOfTheFirstHaikuAndItsCheckBoxFlipsTheFlag() {
         RecordingNoticeSink notices;
         CHaikuCardDlg card;
         card.OnInitDialog();
@@ -76,6 +76,15 @@ private slots:
         for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
         QVERIFY(card.Control(1002)->isHidden() && card.Control(1020)->isHidden());
         QVERIFY(notices.messages.empty());
+        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
+        QVERIFY(check->isChecked());  // no INI: shown at start-up
+        // The stored flag decides, whatever the box shows (the last click after a change).
+        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
+            theProfile.SetHaikuView(stored);
+            QTest::mouseClick(check, Qt::LeftButton);
+            QCOMPARE(theProfile.GetHaikuView(), after);
+            QCOMPARE(check->isChecked(), after != 0);
+        }
     }
 
     void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
@@ -99,7 +108,7 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void arrowButtonsStepAndTheFieldsFollow() {
+    void arrowButtonsStepAndTabFollowsTheTemplatesControlOrder() {
         RunStoredCard(0, [](CHaikuCardDlg* card) {
             QWidget* spin = card->Spin();
             const int x = spin->width() / 2;
@@ -110,11 +119,6 @@ private slots:
             QCOMPARE(card->FieldText(1011) + card->FieldText(1039), QString());
             QTest::mouseClick(spin->childAt(x, spin->height() / 4), Qt::LeftButton);
             QCOMPARE(card->FieldText(1006), Number(1));
-        });
-    }
-
-    void tabFollowsTheTemplatesControlOrder() {
-        RunStoredCard(0, [](CHaikuCardDlg* card) {
             card->Control(1006)->setFocus(Qt::TabFocusReason);
             QStringList order;
             for (int i = 0; i < 10 && PressKey(Qt::Key_Tab); ++i)
@@ -147,20 +151,6 @@ private slots:
         }
     }
 
-    void checkBoxFlipsTheStoredFlag() {
-        CHaikuCardDlg card;
-        card.OnInitDialog();
-        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
-        QVERIFY(check->isChecked());  // no INI: shown at start-up
-        // The stored flag decides, whatever the box shows (the last click after a change).
-        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
-            theProfile.SetHaikuView(stored);
-            QTest::mouseClick(check, Qt::LeftButton);
-            QCOMPARE(theProfile.GetHaikuView(), after);
-            QCOMPARE(check->isChecked(), after != 0);
-        }
-    }
-
     void unreadableCommentaryIsReportedAtEveryShowing() {
         m_museum->RemoveTxtData("tavelo.txt");
         RecordingNoticeSink notices;
@@ -174,40 +164,23 @@ private slots:
         });
     }
 
-    void commandsOpenTheHallsAndTheCardFollowsTheProfile() {
+    void startUpAndTheCommandShowTheStoredHaiku() {
         RecordingNoticeSink notices;
-        m_museum->WriteTxtData("kigo.txt", "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n");
         std::ofstream(m_museum->Path() + "/" + program_invocation_short_name + ".INI")
             << "[Settings]\nonepointview=0\nHaikuView=1\nHaikuNo=2\n";
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(m_museum->Path())));
         // Start-up runs the card on the stored haiku after the main window is shown.
         QString number;
         OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
-        QVERIFY(theApp.InitInstance());
+        AppSession app(QString::fromStdString(m_museum->Path()), AppSession::Greeting::Show);
         QCOMPARE(number, Number(3));
-        auto* frame = static_cast<CMainFrame*>(theApp.GetMainWnd());
-        QVERIFY(frame && frame->isVisible());
-        for (auto [command, title, search] : {std::tuple{ID_ALL_HAIKU, u"登録全句"_s, true},
-                                             std::tuple{ID_KIGO_LIST, u"季語一覧"_s, false}}) {
-            QVERIFY(frame->RouteCommand(command));
-            QTRY_COMPARE(frame->GetActiveDocument()->GetTitle(), title);
-            CCmdUI ui(ID_SEARCH);
-            QCOMPARE(frame->UpdateCommand(ui), search);  // and the search box with it
-            QTRY_COMPARE(theSearchBar.GetCombo()->isEnabled(), search);
-        }
         OnNextCard([&number](CHaikuCardDlg* card) {
             number = card->FieldText(1006);
             QVERIFY(PressKey(Qt::Key_Down));
         });
-        QVERIFY(frame->RouteCommand(ID_TAVELO_HAIKU));
+        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
         QCOMPARE(number, Number(3));
         QCOMPARE(theProfile.GetHaikuNo(-1), 3);
         QVERIFY(notices.messages.empty());
-        theApp.CloseAllDocuments();
-        delete frame;
-        theApp.ExitInstance();
-        QDir::setCurrent(previous);
     }
 
 private:

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -113,6 +115,22 @@ private slots:
         QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <= header->sectionSize(6));
         QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= header->sectionSize(0));
         QVERIFY(notices.messages.empty());
+    }
+
+    void newWindowsShowEveryColumnWithinTheArea() {
+        m_frame->Frame()->resize(800, 600);
+        QMdiArea* area = m_frame->Frame()->MdiArea();
+        for (int i = 0; i < 3; ++i)
+            m_frame->Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s, ListFrame::kAsOpened);
+        for (bool cascaded : {false, true}) {
+            if (cascaded) m_frame->Frame()->MDICascade();
+            for (QMdiSubWindow* window : area->subWindowList()) {
+                QVERIFY(area->viewport()->rect().contains(window->geometry()));
+                auto* list = static_cast<CHaikuListView*>(window->widget())->GetListCtrl();
+                QCOMPARE(list->header()->count(), 7);
+                QVERIFY(list->header()->length() <= list->viewport()->width());
+            }
+        }
     }
 
     void headerClicksSortAndMarkTheColumn() {

@@ -1,82 +1,108 @@
-// The platform helpers windows rely on: message boxes captioned with the title, the
-// face map and the shared font description, dialog units, the wait cursor, and
-// commands served only while their target says so.
+// The platform helpers windows rely on, on a desktop at twice the scale: drawn images
+// are drawn for the device pixels (no stretched, smoothed bitmaps); message boxes are
+// captioned with the title, answered by the button pressed and speak Japanese; the
+// face map with the shared font description; dialog units.
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
-#include "platform/CmdTarget.h"
+#include "AppSession.h"
+#include "app/QtTranslations.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
 #include "platform/QtNoticeSink.h"
-#include "platform/WaitCursor.h"
+#include "reader/ArrowImages.h"
 
 namespace {
 
-class Target : public CCmdTarget {
-public:
-    Target() {
-        AddCommand(1, [this] { ++runs; });
-        SetCommandServed(1, [this] { return served; });
-        AddCommand(
-            2, [] {}, [](CCmdUI& ui) { ui.Enable(false); });
-    }
-    bool served = false;
-    int runs = 0;
-};
+// Pixels partly transparent: the mark of an image smoothed while stretched.
+int SmoothedPixels(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int alpha = qAlpha(image.pixel(x, y));
+            if (alpha != 0 && alpha != 255) ++count;
+        }
+    return count;
+}
 
 }  // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    void messageBoxIsCaptionedWithTheTitle();
-    void questionAnswersWithTheButtonPressed();
-    void faceMapPicksInstalledJapaneseFonts();
-    void sharedFontDescriptionWithAnotherHeight();
+    void messageBoxesAreCaptionedAndAnsweredByTheButtonPressed();
+    void faceMapAndTheSharedFontDescription();
     void dialogUnitsFollowTheFont();
-    void waitCursorLastsForItsScope();
-    void commandsAreServedOnlyWhileTheirTargetSaysSo();
+    void toolBarAndSearchImagesAreDrawnForTheDevicePixels() {
+        QTemporaryDir dir;
+        AppSession app(dir.path());
+        QVERIFY(app.Started());
+        const qreal ratio = app.Frame()->devicePixelRatioF();
+        QCOMPARE(ratio, 2.0);
+        int images = 0;
+        for (QToolBar* bar : app.Frame()->findChildren<QToolBar*>()) {
+            for (QAction* action : bar->actions()) {
+                if (action->icon().isNull()) continue;
+                const QPixmap shown = action->icon().pixmap(bar->iconSize(), ratio);
+                QCOMPARE(shown.size(), bar->iconSize() * 2);
+                QCOMPARE(shown.devicePixelRatio(), 2.0);
+                QCOMPARE(SmoothedPixels(shown), 0);
+                ++images;
+            }
+        }
+        QCOMPARE(images, 7);  // six tool-bar commands and the search button
+        QCOMPARE(app.Frame()->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(64, 64));
+        QVERIFY(app.Close());
+    }
+    void readerArrowsAreDrawnForTheDevicePixels() {
+        for (ArrowImage image : {ArrowImage::Back, ArrowImage::BackUnavailable, ArrowImage::Forward,
+                                 ArrowImage::ForwardUnavailable}) {
+            const QPixmap arrow = MakeArrowImage(image);
+            QCOMPARE(arrow.size(), QSize(32, 30));
+            QCOMPARE(arrow.deviceIndependentSize(), QSizeF(16, 15));
+            QCOMPARE(SmoothedPixels(arrow), 0);
+        }
+    }
+    void saveQuestionButtonsReadInJapanese() {
+        QVERIFY(LoadQtTranslations(*qApp));
+        QMessageBox box(QMessageBox::Question, u"t"_qs, u"q"_qs,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), u"はい(&Y)"_qs);
+        QCOMPARE(box.button(QMessageBox::No)->text(), u"いいえ(&N)"_qs);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), u"キャンセル"_qs);
+    }
 };
 
-void PlatformTest::messageBoxIsCaptionedWithTheTitle() {
+void PlatformTest::messageBoxesAreCaptionedAndAnsweredByTheButtonPressed() {
     CQtNoticeSink sink(u"『Tavelo』博物館 V1.02"_qs);
-    QString caption, text;
-    int buttons = 0;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        caption = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = static_cast<int>(box->buttons().size());
+        shown = u"%1|%2|%3|%4"_qs.arg(box->windowTitle(), box->text()).arg(int(box->icon())).arg(
+            box->buttons().size());
         box->accept();
     });
     sink.MessageBox("\x83\x74\x83\x40\x83\x43\x83\x8b");  // "ファイル" in cp932
-    QCOMPARE(caption, u"『Tavelo』博物館 V1.02"_qs);
-    QCOMPARE(text, u"ファイル"_qs);
-    QCOMPARE(icon, QMessageBox::Warning);
-    QCOMPARE(buttons, 1);
+    QCOMPARE(shown, u"『Tavelo』博物館 V1.02|ファイル|%1|1"_qs.arg(int(QMessageBox::Warning)));
+    for (auto [button, answer] : {std::pair{QMessageBox::No, NoticeAnswer::No},
+                                  std::pair{QMessageBox::Cancel, NoticeAnswer::Cancel}}) {
+        QTimer::singleShot(0, [button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) button == QMessageBox::No ? box->button(button)->click() : box->reject();
+        });
+        QCOMPARE(sink.AskYesNoCancel("save?"), answer);
+    }
 }
 
-void PlatformTest::questionAnswersWithTheButtonPressed() {
-    CQtNoticeSink sink(u"title"_qs);
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) box->button(QMessageBox::No)->click();
-    });
-    QCOMPARE(sink.AskYesNoCancel("save?"), NoticeAnswer::No);
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->reject();  // Esc
-    });
-    QCOMPARE(sink.AskYesNoCancel("save?"), NoticeAnswer::Cancel);
-}
-
-void PlatformTest::faceMapPicksInstalledJapaneseFonts() {
+void PlatformTest::faceMapAndTheSharedFontDescription() {
     const QStringList families = QFontDatabase::families();
     const QString gothic = FontFace(u"ＭＳ ゴシック"_qs);
     const QString pgothic = FontFace(u"ＭＳ Ｐゴシック"_qs);
@@ -88,57 +114,30 @@ void PlatformTest::faceMapPicksInstalledJapaneseFonts() {
                 .contains(pgothic));
     QCOMPARE(FontFace(u"DejaVu Sans"_qs), u"DejaVu Sans"_qs);
     QCOMPARE(DialogFont().pointSize(), 9);
-}
-
-void PlatformTest::sharedFontDescriptionWithAnotherHeight() {
+    // The shared description (48 pixels) made with another height keeps the rest.
     const FontDescription shared = SharedFontDescription();
-    QCOMPARE(shared.face, u"ＭＳ ゴシック"_qs);
-    QCOMPARE(shared.height, 48);
-    QCOMPARE(shared.weight, 400);
-    QVERIFY(shared.fixedPitch && !shared.italic && !shared.underline);
     const QFont big = MakeFont(shared);
     const QFont small = MakeFontWithHeight(shared, 12);
     QCOMPARE(big.pixelSize(), 48);
     QCOMPARE(small.pixelSize(), 12);
-    QCOMPARE(small.family(), big.family());
-    QVERIFY(small.fixedPitch());
+    QCOMPARE(small.family(), gothic);
+    QVERIFY(small.fixedPitch() && big.fixedPitch() && !small.italic());
     QCOMPARE(small.weight(), QFont::Normal);
 }
 
 void PlatformTest::dialogUnitsFollowTheFont() {
     CDialogUnits fixed(6, 13);
-    QCOMPARE(fixed.X(4), 6);
-    QCOMPARE(fixed.Y(8), 13);
     QCOMPARE(fixed.Size(217, 55), QSize(326, 89));  // rounded as MulDiv rounds
     QCOMPARE(fixed.Rect(40, 10, 119, 8), QRect(60, 16, 179, 13));
     CDialogUnits fromFont(DialogFont());
     QVERIFY(fromFont.BaseX() > 0 && fromFont.BaseY() > fromFont.BaseX());
 }
 
-void PlatformTest::waitCursorLastsForItsScope() {
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    {
-        CWaitCursor wait;
-        QVERIFY(QApplication::overrideCursor());
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    PlatformTest test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void PlatformTest::commandsAreServedOnlyWhileTheirTargetSaysSo() {
-    Target target;
-    QVERIFY(!target.IsCommandHandled(1));
-    QVERIFY(!target.OnCommand(1));
-    target.served = true;
-    QVERIFY(target.IsCommandHandled(1));
-    QVERIFY(target.OnCommand(1));
-    QCOMPARE(target.runs, 1);
-    CCmdUI ui(2);
-    QVERIFY(target.IsCommandHandled(2));
-    target.OnUpdateCommand(ui);
-    QVERIFY(!ui.IsEnabled());
-    QVERIFY(!target.IsCommandHandled(3));
-}
-
-QTEST_MAIN(PlatformTest)
 #include "tst_platform.moc"

@@ -1,12 +1,15 @@
 // "WindowPos": written at every close request, restored at the next start, and
 // ignored or corrected when it cannot be used.
+#include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
 #include "AppSession.h"
 #include "GuiNoticeRecorder.h"
+#include "platform/CommandIds.h"
 
 namespace {
 
@@ -26,27 +29,15 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
-    void closingAMaximisedWindowWritesFlags2AndShowState3();
     void placementComesBackAtTheNextStart();
-    void maximisedComesBackMaximised();
-    void rectangleOffEveryScreenIsMovedOntoTheNearest();
-    void withoutASavedPlacementTheWindowIsCentred();
-    void unusablePlacementLeavesThePlatformsPosition();
-    void barLayoutComesBackWithThePlacement();
+    void maximisedComesBackMaximisedAndIsSavedSo();
+    void unusablePlacementsAreCorrectedOrLeftToThePlatform();
+    void barsHiddenFromTheViewMenuStayHidden();
 
 private:
     QString Ini() const { return m_dir->filePath(u"tst_windowpos.INI"_qs); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void WindowPosTest::closingAMaximisedWindowWritesFlags2AndShowState3() {
-    AppSession app(m_dir->path());
-    app.Frame()->showMaximized();
-    QVERIFY(app.Close());
-    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
-    QVERIFY2(value.startsWith("2,3,"), value.constData());
-    QCOMPARE(value.split(',').size(), 10);
-}
 
 void WindowPosTest::placementComesBackAtTheNextStart() {
     QRect saved;
@@ -66,48 +57,58 @@ void WindowPosTest::placementComesBackAtTheNextStart() {
     QVERIFY(!app.Frame()->isMaximized());
 }
 
-void WindowPosTest::maximisedComesBackMaximised() {
+void WindowPosTest::maximisedComesBackMaximisedAndIsSavedSo() {
     WriteBytes(Ini(), "[Settings]\r\nWindowPos=2,3,-1,-1,-1,-1,10,10,400,300\r\n");
     AppSession app(m_dir->path());
     QVERIFY(app.Frame()->isMaximized());
     QCOMPARE(app.Frame()->normalGeometry(), QRect(10, 10, 390, 290));
+    QVERIFY(app.Close());
+    const QByteArray value = WindowPosOf(ReadBytes(Ini()));
+    QVERIFY2(value.startsWith("2,3,") && value.endsWith(",10,10,400,300"), value.constData());
 }
 
-void WindowPosTest::rectangleOffEveryScreenIsMovedOntoTheNearest() {
-    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
-    AppSession app(m_dir->path());
+void WindowPosTest::unusablePlacementsAreCorrectedOrLeftToThePlatform() {
+    GuiNoticeRecorder notices;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY(screen.contains(app.Frame()->geometry()));
-    QCOMPARE(app.Frame()->size(), QSize(400, 300));
-}
-
-void WindowPosTest::withoutASavedPlacementTheWindowIsCentred() {
+    {  // Off every screen: moved onto the nearest one.
+        WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
+        AppSession app(m_dir->path());
+        QVERIFY(screen.contains(app.Frame()->geometry()));
+        QCOMPARE(app.Frame()->size(), QSize(400, 300));
+    }
+    {  // Without a size: neither placed nor centred.
+        WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
+        AppSession app(m_dir->path());
+        QVERIFY(app.Frame()->isVisible());
+        QCOMPARE(app.Frame()->pos(), QPoint(0, 0));
+    }
+    QVERIFY(QFile::remove(Ini()));
     AppSession app(m_dir->path());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    // Centred before it was shown, when its frame's margins were not known yet.
+    // Without a placement: centred before it was shown, its frame's margins not known yet.
     const QPoint offset = app.Frame()->frameGeometry().center() - screen.center();
     QVERIFY(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4);
-}
-
-void WindowPosTest::unusablePlacementLeavesThePlatformsPosition() {
-    GuiNoticeRecorder notices;
-    WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
-    AppSession app(m_dir->path());
-    QVERIFY(app.Started());
-    QVERIFY(app.Frame()->isVisible());
-    QCOMPARE(app.Frame()->pos(), QPoint(0, 0));  // neither placed nor centred
     QVERIFY(notices.messages.isEmpty());
 }
 
-void WindowPosTest::barLayoutComesBackWithThePlacement() {
+void WindowPosTest::barsHiddenFromTheViewMenuStayHidden() {
     {
         AppSession app(m_dir->path());
-        app.Frame()->ToolBar()->hide();
+        QMenu* view = app.Frame()->Menu(1);
+        for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+            app.Frame()->menuBar()->setActiveAction(view->menuAction());
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QAction* item = app.Frame()->CommandAction(id);
+            QVERIFY(item->isChecked());
+            QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(item).center());
+        }
         QVERIFY(app.Close());
     }
-    QVERIFY(ReadBytes(Ini()).contains("[General]"));
     AppSession app(m_dir->path());
     QVERIFY(!app.Frame()->ToolBar()->isVisible());
+    QVERIFY(!app.Frame()->StatusBar()->isVisible());
+    app.Frame()->UpdateCommandUI();
+    QVERIFY(!app.Frame()->CommandAction(ID_VIEW_TOOLBAR)->isChecked());
+    QVERIFY(!app.Frame()->CommandAction(ID_VIEW_STATUS_BAR)->isChecked());
 }
 
 QTEST_MAIN(WindowPosTest)
