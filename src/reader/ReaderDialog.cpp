@@ -107,6 +107,9 @@ void CReaderDialog::BuildControls() {
     for (QScrollBar* bar : {m_pMainBar, m_pReferenceBar}) {
         const bool main = bar == m_pMainBar;
         bar->setTracking(false);
+        // Nothing to scroll until a topic is shown: the thumb fills the groove
+        // rather than sitting at the top of the default hundred-step range.
+        bar->setRange(0, 0);
         bar->setEnabled(false);
         connect(bar, &QScrollBar::actionTriggered, this, [this, main](int action) { OnBarAction(main, action); });
         connect(bar, &QScrollBar::sliderReleased, this,

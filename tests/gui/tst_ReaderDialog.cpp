@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include "../unit/RecordingNoticeSink.h"
@@ -41,6 +42,16 @@ private:
     static QScrollBar* Bar(CReaderDialog& dialog, int id) {
         return dialog.findChild<QScrollBar*>(QString::number(id));
     }
+    // Where the bar's style draws its thumb (or, for part, its groove).
+    static QRect Drawn(QScrollBar* bar, QStyle::SubControl part = QStyle::SC_ScrollBarSlider) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.maximum = bar->maximum();
+        option.pageStep = bar->pageStep();
+        option.sliderPosition = bar->sliderPosition();
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    }
     static bool ShowsImage(CReaderDialog& dialog, int id, ArrowImage image) {
         return dialog.findChild<QLabel*>(QString::number(id))->pixmap().toImage() ==
                MakeArrowImage(image).toImage();
@@ -74,6 +85,8 @@ private slots:
         QCOMPARE(dialog.MainPane()->RowText(1), QStringLiteral(u"夏") + QString(38, u' ') + QStringLiteral(u"秋"));
         QCOMPARE(dialog.MainPane()->RowLinks(1).size(), std::size_t(2));
         QVERIFY(!Bar(dialog, 1019)->isEnabled());
+        for (int id : {1019, 1025})  // nothing to scroll: the thumb fills the groove
+            QCOMPARE(Drawn(Bar(dialog, id)), Drawn(Bar(dialog, id), QStyle::SC_ScrollBarGroove));
         QCOMPARE(QCursor::pos(), dialog.MainPane()->mapToGlobal(QPoint(2, 2)));
 
         // Previewing a topic without body beeps once; moving within the same
@@ -229,6 +242,9 @@ private slots:
         // the text and over its bar alike; the thumb shows the top line.
         TurnWheel(&dialog, dialog.MainPane()->geometry().center(), -1);
         QCOMPARE(dialog.MainTopLine(), 3);
+        const QRect groove = Drawn(bar, QStyle::SC_ScrollBarGroove), thumb = Drawn(bar);
+        const auto lineAt = [&groove](int line) { return groove.top() + groove.height() * line / 20; };
+        QVERIFY(qAbs(thumb.top() - lineAt(3)) <= 1 && qAbs(thumb.bottom() + 1 - lineAt(18)) <= 1);  // lines 3 to 17 of 20
         TurnWheel(bar, bar->rect().center(), -2);
         QCOMPARE(notices.beeps, 3);
         QCOMPARE(dialog.MainTopLine(), 5);
