@@ -75,20 +75,18 @@ void CHaikuListView::BuildColumnsAndRows() {
             m_list->InsertColumn(c, QString::fromUtf16(kColumns[c].title), width, Qt::AlignLeft);
     }
 
-    if (m_cells.size() != static_cast<std::size_t>(m_nCount)) {
-        m_cells.assign(static_cast<std::size_t>(m_nCount), {});
-        for (int index = 0; index < m_nCount; ++index) {
+    // Rows are made as they are shown; each record's cells once, whatever the order.
+    m_cells.resize(static_cast<std::size_t>(m_nCount));
+    m_list->SetRowSource(m_nCount, [this](int row) {
+        const int index = RecordOfRow(row);
+        std::vector<QString>& cells = m_cells[static_cast<std::size_t>(index)];
+        if (cells.empty()) {
             const HaikuRecord record = m_table.GetHaiku(index);
-            std::vector<QString>& cells = m_cells[static_cast<std::size_t>(index)];
-            cells.reserve(listcells::kHaikuColumns);
             for (int c = 0; c < listcells::kHaikuColumns; ++c)
                 cells.push_back(ToQString(listcells::HaikuCell(record, index, c, m_calendar, m_eto)));
         }
-    }
-    std::vector<std::vector<QString>> rows;
-    rows.reserve(static_cast<std::size_t>(m_nCount));
-    for (int r = 0; r < m_nCount; ++r) rows.push_back(m_cells[static_cast<std::size_t>(RecordOfRow(r))]);
-    m_list->SetRows(std::move(rows));
+        return cells;
+    });
 
     // The caption keeps the title the opening command gave.
     if (CDocument* document = GetDocument()) {

@@ -52,6 +52,7 @@ private:
     int m_nMode = 0;
     std::vector<int> m_order;  // row -> table index
     int m_nCount = 0;
-    // The cells of every record, made once: a sort only puts them in a new order.
+    // The cells of each record, made when its row is first shown: a sort only puts
+    // them in a new order.
     std::vector<std::vector<QString>> m_cells;
 };

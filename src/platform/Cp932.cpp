@@ -90,6 +90,13 @@ std::optional<std::string> Convert(Converter& converter, std::string_view in,
     return out;
 }
 
+// ASCII reads the same in cp932 and UTF-8: such a text needs no converter at all.
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
@@ -116,18 +123,22 @@ std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes) 
 }
 
 std::optional<std::string> ToUtf8(std::string_view cp932Text) {
+    if (IsAscii(cp932Text)) return std::string(cp932Text);
     return Convert(Cp932ToUtf8(), cp932Text, true, {}, true);
 }
 
 std::optional<std::string> FromUtf8(std::string_view utf8Text) {
+    if (IsAscii(utf8Text)) return std::string(utf8Text);
     return Convert(Utf8ToCp932(), utf8Text, true, {}, false);
 }
 
 std::string ToUtf8Lossy(std::string_view cp932Text) {
+    if (IsAscii(cp932Text)) return std::string(cp932Text);
     return Convert(Cp932ToUtf8(), cp932Text, false, "\xEF\xBF\xBD", true).value_or(std::string());
 }
 
 std::string FromUtf8Lossy(std::string_view utf8Text) {
+    if (IsAscii(utf8Text)) return std::string(utf8Text);
     return Convert(Utf8ToCp932(), utf8Text, false, "?", false).value_or(std::string());
 }
 

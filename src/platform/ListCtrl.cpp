@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <functional>
 
 // The rows and columns behind a CListCtrl: plain strings, nothing else.
 class CListModel : public QAbstractTableModel {
@@ -33,9 +34,11 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) return {};
-        const auto& row = m_rows[static_cast<std::size_t>(index.row())];
         auto column = static_cast<std::size_t>(index.column());
-        if (role == Qt::DisplayRole) return column < row.size() ? row[column] : QString();
+        if (role == Qt::DisplayRole) {
+            const auto& row = Row(index.row());
+            return column < row.size() ? row[column] : QString();
+        }
         if (role == Qt::TextAlignmentRole) {
             return QVariant::fromValue(m_columns[column].alignment | Qt::AlignVCenter);
         }
@@ -53,6 +56,7 @@ public:
         beginInsertColumns({}, at, at);
         m_columns.insert(m_columns.begin() + at, std::move(column));
         for (auto& row : m_rows) {
+            if (m_source && row.empty()) continue;  // made with all its columns when first asked for
             if (static_cast<std::size_t>(at) <= row.size()) row.insert(row.begin() + at, QString());
         }
         endInsertColumns();
@@ -73,27 +77,42 @@ public:
         endInsertRows();
     }
     void setText(int row, int column, QString text) {
-        auto& cells = m_rows[static_cast<std::size_t>(row)];
+        auto& cells = Row(row);
         if (static_cast<std::size_t>(column) >= cells.size()) cells.resize(static_cast<std::size_t>(column) + 1);
         cells[static_cast<std::size_t>(column)] = std::move(text);
         QModelIndex cell = index(row, column);
         emit dataChanged(cell, cell, {Qt::DisplayRole});
     }
     QString text(int row, int column) const {
-        const auto& cells = m_rows[static_cast<std::size_t>(row)];
+        const auto& cells = Row(row);
         return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : QString();
     }
     void setRows(std::vector<std::vector<QString>> rows) {
         beginResetModel();
+        m_source = nullptr;
         m_rows = std::move(rows);
+        endResetModel();
+    }
+    void setRowSource(int count, std::function<std::vector<QString>(int)> source) {
+        beginResetModel();
+        m_source = std::move(source);
+        m_rows.assign(static_cast<std::size_t>(count), {});
         endResetModel();
     }
     void clearRows() { setRows({}); }
     const Column& column(int at) const { return m_columns[static_cast<std::size_t>(at)]; }
 
 private:
+    // A row's cells; rows of a source are made when first asked for.
+    std::vector<QString>& Row(int row) const {
+        auto& cells = m_rows[static_cast<std::size_t>(row)];
+        if (m_source && cells.empty()) cells = m_source(row);
+        return cells;
+    }
+
     std::vector<Column> m_columns;
-    std::vector<std::vector<QString>> m_rows;
+    mutable std::vector<std::vector<QString>> m_rows;
+    std::function<std::vector<QString>(int)> m_source;
 };
 
 // Paints a cell as the style does (background, selection, focus frame), its text on
@@ -253,6 +272,10 @@ int CListCtrl::GetItemCount() const { return m_model->rowCount(); }
 void CListCtrl::DeleteAllItems() { m_model->clearRows(); }
 
 void CListCtrl::SetRows(std::vector<std::vector<QString>> rows) { m_model->setRows(std::move(rows)); }
+
+void CListCtrl::SetRowSource(int count, std::function<std::vector<QString>(int row)> source) {
+    m_model->setRowSource(count, std::move(source));
+}
 
 int CListCtrl::HitTest(const QPoint& viewportPoint) const {
     QModelIndex index = indexAt(viewportPoint);

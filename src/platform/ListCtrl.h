@@ -14,7 +14,9 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class CListModel;
 
@@ -44,6 +46,9 @@ public:
     void DeleteAllItems();
     // Replaces all rows at once (faster than inserting them one by one).
     void SetRows(std::vector<std::vector<QString>> rows);
+    // Replaces all rows by count rows whose cells source makes when they are first
+    // shown or asked for, so a long list costs by what is seen of it.
+    void SetRowSource(int count, std::function<std::vector<QString>(int row)> source);
 
     // Row under a point of the viewport, or -1.
     int HitTest(const QPoint& viewportPoint) const;

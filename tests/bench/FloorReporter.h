@@ -3,7 +3,8 @@
 // or the same work on a trivial input). After the run each figure is printed as a
 // multiple of its floor, so runs on a loaded or a fast machine compare. The figures
 // are CPU time, which a shared machine disturbs less than the wall clock, except
-// where a benchmark times by hand (a child process): then its own time.
+// where a benchmark times by hand (a child process): then its own time. With
+// --benchmark_repetitions the best repetition counts.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -24,8 +25,10 @@ public:
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) continue;
             const std::string name = run.benchmark_name();
             const bool manual = name.ends_with("/manual_time");
-            m_seconds[name] = (manual ? run.real_accumulated_time : run.cpu_accumulated_time) /
-                              static_cast<double>(run.iterations);
+            const double seconds = (manual ? run.real_accumulated_time : run.cpu_accumulated_time) /
+                                   static_cast<double>(run.iterations);
+            auto [kept, first] = m_seconds.emplace(name, seconds);
+            if (!first) kept->second = std::min(kept->second, seconds);  // the best repetition
         }
     }
     void Finalize() override {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 
 #include "FloorReporter.h"
@@ -20,14 +19,6 @@ namespace {
 
 constexpr int kColumns = 7;
 const QSize kListSize(900, 600);
-
-// Shows the widget and returns once it has been painted with everything on it.
-void ShowAndPaint(QWidget& widget) {
-    PaintCounter counter(&widget);
-    widget.show();
-    while (!widget.windowHandle()->isExposed()) QCoreApplication::processEvents();
-    if (counter.Count() == 0) widget.repaint();
-}
 
 struct ListTexts {
     std::vector<QString> titles;

@@ -106,8 +106,7 @@ void OpenReaderOn(benchmark::State& state, const std::string& path, const std::s
         }
         dialog.OnInitDialog();
         PaintCounter counter(&dialog);
-        dialog.show();
-        dialog.repaint();
+        ShowAndPaint(dialog);
         paints = counter.Count();
     }
     state.counters["paints"] = paints;
@@ -141,7 +140,7 @@ void ScrollStep(benchmark::State& state, bool longLines) {
         return;
     }
     dialog.OnInitDialog();
-    dialog.show();
+    ShowAndPaint(dialog);
     auto* bar = dialog.findChild<QScrollBar*>(QStringLiteral("1019"));
     for (auto _ : state) {
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
