@@ -1,36 +1,22 @@
 #include "haiku/CommentaryReader.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 #include "haiku/FieldText.h"
 #include "haiku/HaikuTable.h"
+#include "platform/FileRead.h"
 #include "platform/TextLines.h"
 
 namespace {
 
 constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
 
-// Only a regular file is read: a directory fails on its first read and a FIFO or
-// device could block. A read error is an unreadable file, never an exception.
-bool ReadText(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    char buffer[64 * 1024];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
-        text.append(buffer, static_cast<std::size_t>(file.gcount()));
-    return !file.bad();
-}
-
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-    std::string text;
-    if (!ReadText(path, text)) return false;
-    text_lines::ForEachLine(text, [&](std::string_view line) {
+    std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) return false;
+    text_lines::ForEachLine(*text, [&](std::string_view line) {
         lines.emplace_back(line);
         return true;
     });
@@ -157,15 +143,15 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
     m_index = index;
     m_entry = CommentaryEntry();
     std::string path = PathOf(fileName);
-    std::string text;
-    if (!ReadText(path, text)) return ReportUnreadableFile(m_notice, path);
+    std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) return ReportUnreadableFile(m_notice, path);
     if (index < 0) return 0;
 
     // Walks the lines as views into the text, and stops at the end of the section.
     int seen = 0;
     bool inSection = false;
     bool inInterpretation = false;
-    text_lines::ForEachLine(text, [&](std::string_view line) {
+    text_lines::ForEachLine(*text, [&](std::string_view line) {
         if (!inSection) {
             if (IsSectionLine(line) && seen++ == index) inSection = true;
             return true;

@@ -10,9 +10,6 @@
 
 namespace document_lines {
 
-// The whole file as bytes; nullopt when it cannot be opened or read.
-std::optional<std::string> ReadFile(const std::string& path);
-
 // A file that begins with a UTF-8 byte-order mark was saved by a curator in UTF-8:
 // the mark is removed and the text converted to cp932 (characters cp932 cannot
 // carry become '?'). Any other text is returned as it is.

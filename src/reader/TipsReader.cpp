@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/FileRead.h"
 #include "reader/DocumentLines.h"
 
 namespace {
@@ -42,7 +43,7 @@ bool CTipsReader::ParseHeader(std::string_view line, int& number) {
 
 int CTipsReader::LoadTip(const std::string& path, int requested) {
     m_body = "\n";
-    std::optional<std::string> bytes = document_lines::ReadFile(path);
+    std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes) return ReportUnreadableFile(m_notice, path);
     std::string text = document_lines::ToCp932(std::move(*bytes));
 

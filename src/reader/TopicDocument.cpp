@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/Cp932.h"
+#include "platform/FileRead.h"
 #include "reader/DocumentLines.h"
 
 namespace {
@@ -113,7 +114,7 @@ void CTopicDocument::Reset() {
 
 int CTopicDocument::Load(const std::string& path) {
     Reset();
-    std::optional<std::string> text = document_lines::ReadFile(path);
+    std::optional<std::string> text = ReadWholeFile(path);
     if (!text) return ReportUnreadableFile(m_notice, path);
     m_mainFolder = FolderOf(path);
     ReadLines(document_lines::ToCp932(std::move(*text)), true);
@@ -151,7 +152,7 @@ void CTopicDocument::ReadInclude(const std::string& name) {
         return;
     }
     std::replace(fileName->begin(), fileName->end(), '\\', '/');
-    std::optional<std::string> text = document_lines::ReadFile(folder + "/" + *fileName);
+    std::optional<std::string> text = ReadWholeFile(folder + "/" + *fileName);
     if (!text) {
         ReportUnreadableFile(m_notice, shownPath);
         return;
@@ -347,7 +348,9 @@ std::vector<TopicLink> CTopicDocument::FindLinks(std::string_view line,
 
     for (int position = m_keyCounts[0] - 1; position >= 0; --position) {
         if (found.size() >= static_cast<std::size_t>(kMaxLinksPerLine)) break;
-        std::string key = GetSortedKey(1, position);
+        // The key in place: a copy per key and line cost more than the search.
+        const TopicRecord& sorted = m_topics[static_cast<std::size_t>(position)];
+        const std::string& key = m_topics[static_cast<std::size_t>(sorted.order1)].key1;
         if (key.empty()) continue;
         std::size_t from = 0;
         while (found.size() < static_cast<std::size_t>(kMaxLinksPerLine)) {

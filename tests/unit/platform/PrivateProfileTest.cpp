@@ -28,6 +28,7 @@ TEST(IniText, ReadsAsThePrivateProfileFunctionsDo) {
         {"[A]\n[Settings\nk=2\n", "A", "k", "2"},                         // is no header
         {"\xef\xbb\xbf[A]\r\nk=1\r\n", "A", "k", "1"},                    // a byte-order mark
         {"[A]\nk=a\rb\r\r\n", "A", "k", "a\rb\r"},                        // only CR LF ends
+        {"[A]\r\nk=a\r", "A", "k", "a\r"},                                 // also at the end
     };
     for (const auto& c : cases) EXPECT_EQ(CIniText(c.text).Find(c.section, c.key), c.value) << c.text;
 }
@@ -40,6 +41,7 @@ TEST(IniText, SetChangesOneLineOfTheFirstSectionAndKeepsEverythingElse) {
          "; c\r\n[O]\r\nk=9\r\n[s]\r\nK=5\r\nk=2\r\nodd\r\n"},
         {"[A]\nx=1\n\n[B]\ny=2\n[A]\n", "a", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n[A]\n"},
         {"[A]\nx=1", "B", "y", "2", "[A]\nx=1\n[B]\ny=2\n"},
+        {"[A]\nx=1\r", "B", "y", "2", "[A]\nx=1\r\r\n[B]\ny=2\n"},  // the last line keeps its CR
         {"", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"[Settings\nk=1\n", "Settings", "k", "2", "[Settings\nk=1\n[Settings]\nk=2\n"},
         {"", "S", "k", "a\r\n[Evil]\nb", "[S]\r\nk=a  [Evil] b\r\n"},  // no line break
