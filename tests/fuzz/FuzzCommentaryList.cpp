@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int rowWidth = size > 1 ? data[1] % 50 : 44;
     const int sections = fuzz::CountSectionLines(bytes);
     const std::vector<HaikuRecord> records = LoadTable(bytes, count, rowWidth);
-    const std::vector<HaikuRecord> extended = LoadTable(bytes + fuzz::kExtraSection, count, rowWidth);
+    const std::vector<HaikuRecord> extended =
+        LoadTable(bytes + fuzz::kExtraSection, count, rowWidth);
     for (int i = 0; i < count; ++i) {
         const HaikuRecord& record = records[static_cast<std::size_t>(i)];
         FUZZ_CHECK(record.hasReading == (i < sections));
@@ -49,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(record.source.size() < HaikuRecord::kSourceWidth);
         for (const std::string* reading : {&record.reading1, &record.reading2, &record.reading3})
             FUZZ_CHECK(reading->size() < HaikuRecord::kReadingWidth);
-        if (i != sections) FUZZ_CHECK(SameCommentary(extended[static_cast<std::size_t>(i)], record));
+        if (i != sections)
+            FUZZ_CHECK(SameCommentary(extended[static_cast<std::size_t>(i)], record));
         else FUZZ_CHECK(extended[static_cast<std::size_t>(i)].season == "s");
     }
     return 0;

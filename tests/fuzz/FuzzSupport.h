@@ -60,9 +60,11 @@ inline std::string WriteScratch(std::string_view name, std::string_view bytes) {
 // The lines of a commentary file that are exactly "[*]" (LF or CR LF ends a line).
 inline int CountSectionLines(std::string_view text) {
     int count = 0;
-    for (std::size_t at = text.find("[*]"); at != std::string_view::npos; at = text.find("[*]", at + 1)) {
+    for (std::size_t at = text.find("[*]"); at != std::string_view::npos;
+         at = text.find("[*]", at + 1)) {
         std::string_view after = text.substr(at + 3);
-        if ((at == 0 || text[at - 1] == '\n') && (after.empty() || after.starts_with('\n') || after.starts_with("\r\n")))
+        if ((at == 0 || text[at - 1] == '\n') &&
+            (after.empty() || after.starts_with('\n') || after.starts_with("\r\n")))
             ++count;
     }
     return count;

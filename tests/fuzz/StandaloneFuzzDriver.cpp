@@ -32,7 +32,9 @@ const std::vector<std::string> kTokens = {
 
 std::mt19937_64 g_random;
 
-std::size_t Below(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(g_random); }
+std::size_t Below(std::size_t n) {
+    return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(g_random);
+}
 
 // One change: a flipped, replaced or inserted byte, a token, a cut, a piece repeated
 // (long lines, many lines) or spliced in from another seed.
@@ -50,12 +52,15 @@ void MutateOnce(std::string& s, const std::vector<std::string>& seeds) {
         if (s.empty()) break;
         const std::string piece = s.substr(Below(s.size()), 1 + Below(64));
         std::string repeated;
-        for (std::size_t i = 1 + Below(Below(8) != 0 ? 4 : 2000); i > 0 && repeated.size() < kMaxInputBytes; --i)
+        for (std::size_t i = 1 + Below(Below(8) != 0 ? 4 : 2000);
+             i > 0 && repeated.size() < kMaxInputBytes; --i)
             repeated += piece;
         s.insert(at, repeated);
         break;
     }
-    case 7: if (!other.empty()) s.insert(at, other.substr(Below(other.size()), 1 + Below(512))); break;
+    case 7:
+        if (!other.empty()) s.insert(at, other.substr(Below(other.size()), 1 + Below(512)));
+        break;
     default: s.resize(at); break;
     }
 }
@@ -80,7 +85,8 @@ int main(int argc, char** argv) {
         if (arg == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
         else if (arg == "--random-seed" && i + 1 < argc) randomSeed = std::strtoull(argv[++i], nullptr, 10);
         else if (std::filesystem::is_directory(arg, error))
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(arg, error)) addSeed(entry.path());
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(arg, error))
+                addSeed(entry.path());
         else addSeed(arg);
     }
     if (seeds.empty()) seeds.emplace_back();
@@ -91,7 +97,8 @@ int main(int argc, char** argv) {
     for (const std::string& seed : seeds) Run(seed);
     const auto start = std::chrono::steady_clock::now();
     long long done = 0;
-    while (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() < seconds) {
+    while (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() <
+           seconds) {
         std::string input = seeds[Below(seeds.size())];
         for (std::size_t steps = 1 + Below(8); steps > 0; --steps) MutateOnce(input, seeds);
         input.resize(std::min(input.size(), kMaxInputBytes));

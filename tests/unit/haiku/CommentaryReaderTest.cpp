@@ -70,7 +70,8 @@ TEST_F(CommentaryReaderTest, CardReaderFields) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         CommentaryEntry e = Read(c.text, c.index);
-        EXPECT_EQ((Fields{e.preface, e.reading1, e.reading2, e.reading3, e.season, e.kigo, e.source}),
+        EXPECT_EQ((Fields{e.preface, e.reading1, e.reading2, e.reading3, e.season, e.kigo,
+                          e.source}),
                   c.fields);
     }
     EXPECT_TRUE(sink.messages.empty());
@@ -80,8 +81,9 @@ TEST_F(CommentaryReaderTest, CardInterpretationIsRowsUpToTheNextMarker) {
     const std::string first = "山の雪と春の風。";
     const std::string second = "続きの行。";
     // The empty line after the interpretation is a row of its own for the card reader.
+    const std::string rows = first + std::string(44 - first.size(), ' ') + second;
     EXPECT_EQ(Read(kTwoSections, 0).interpretation.substr(0, 88),
-              first + std::string(44 - first.size(), ' ') + second + std::string(44 - second.size(), ' '));
+              rows + std::string(88 - rows.size(), ' '));
     EXPECT_EQ(Read("[*]\n6:解釈\n続き\n年は3:ここで終わる\n後ろ\n", 0).interpretation.size(), 88u);
 }
 

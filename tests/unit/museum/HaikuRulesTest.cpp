@@ -69,7 +69,8 @@ TEST(MuseumHaikuRules, BrokenCopiesGiveTheirFindings) {
         {"reading-parts", 1, [](auto& h, auto&) { h[0].reading = "はつひさす  あさまのみねの ゆきあかり"; }},
         {"reading-kana", 1, [](auto& h, auto&) { h[1].reading = "サンモンニ はるのあめふる ゆうべかな"; }},
         {"mora-count", 1, [&](auto& h, auto&) { h[2].reading = excess; }},
-        {nullptr, 0, [&](auto& h, auto&) { h[2].reading = excess; h[2].note = "字余り"; }},  // marked, rare
+        // Marked and rare, an off count passes every rule.
+        {nullptr, 0, [&](auto& h, auto&) { h[2].reading = excess; h[2].note = "字余り"; }},
         {"mora-count", 1, [&](auto& h, auto&) { h[2].reading = excess; h[2].note = "字足らず"; }},
         {"mora-share", 1, twoOffCounts},  // two in five, more than 20%
         {"mora-note", 1, [](auto& h, auto&) { h[0].note = "字余り"; }},
@@ -82,7 +83,8 @@ TEST(MuseumHaikuRules, BrokenCopiesGiveTheirFindings) {
              h[1].source = "「五百句」" + std::string(30, ' ');  // 40 bytes
          }},
         {"interpretation-sentences", 0, [](auto& h, auto&) { h[0].interpretation = "句点のない解釈"; }},
-        {"interpretation-sentences", 1, [](auto& h, auto&) { h[0].interpretation = "一。二。三。四。五。六。七。"; }},
+        {"interpretation-sentences", 1,
+         [](auto& h, auto&) { h[0].interpretation = "一。二。三。四。五。六。七。"; }},
         {"kigo-range", 2, secondNewYear},  // one word fewer, and one used twice
         {"phrase-repeat", 1, secondNewYear},
         {"season-share", 2, secondNewYear},  // New Year doubled, no winter left

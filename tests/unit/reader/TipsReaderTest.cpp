@@ -52,7 +52,7 @@ TEST(TipsReader, ReadsTheRequestedTip) {
         // Long lines are cut in 66-byte pieces, never inside a character; a long first
         // line leaves the title empty.
         {"1:\n" + split + "\n" + std::string(140, 'p') + "\n", 1, 1, "",
-         "\n" + std::string(65, 'a') + "\nあbcd\n" + p66 + "\n" + p66 + "\n" + std::string(8, 'p') + "\n\n"},
+         "\n" + std::string(65, 'a') + "\nあbcd\n" + p66 + "\n" + p66 + "\npppppppp\n\n"},
         {"1:\nt\n" + std::string(300, 'w') + "\n2:\nz\n", 1, 1, "t\n",
          "\n" + w66 + "\n" + w66 + "\n" + w66 + "\n" + w66 + "\n" + std::string(36, 'w') + "\n\n"},
     };
@@ -65,7 +65,8 @@ TEST(TipsReader, ReadsTheRequestedTip) {
     }
     // A huge line uses its first 660 bytes only.
     CTipsReader reader;
-    EXPECT_EQ(reader.LoadTip(folder.Write("onepoint.txt", "1:\n" + std::string(100000, 'h') + "\n"), 1), 1);
+    const std::string huge = "1:\n" + std::string(100000, 'h') + "\n";
+    EXPECT_EQ(reader.LoadTip(folder.Write("onepoint.txt", huge), 1), 1);
     EXPECT_EQ(reader.Body().size(), 1 + 660 + 10u);
 
     const std::string gone = folder.File("gone.txt");

@@ -71,6 +71,7 @@ TEST_F(TopicDocumentTest, EmptyFileAndCommentsOnlyLoadWithoutTopics) {
 // the next "[*]", tabs expanded, or the index generated for an "l1:" to "l5:" topic.
 TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
     const std::string pad14(14, ' '), pad29(29, ' '), longKey(45, 'L'), big(1 << 20, 'x');
+    const std::string nul("a\0b", 3), letters = "[*]\nk1:a\n[*]\nk1:b\n[*]\nk1:c\n[*]\nk1:d\n";
     const struct {
         std::string text, key;
         Lines body;
@@ -84,17 +85,18 @@ TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
         {"[*]\nk1:同じ\nd:前\n[*]\nk1:別\nk2:同じ\nd:後\n", "同じ", {"前"}},  // the earlier topic
         {"[*]\nk1:t\nd:\ta\nab\tc\nあい\tx\n\t\t!\n", "t", {"  a", "ab  c", "あい    x", "        !"}},
         {"f:main.txt\n[*]\nk1:自\nd:本文\n", "自", {"本文", "f:main.txt"}},  // itself, once more
-        {"[*]\nk1:CR\nd:一\r二\r\r\n[*]\r\nk1:CRLF\r\nd:三\n\n四", "CR", {"一\r二\r"}},  // a lone CR stays
+        // LF and CR LF end a line; any other CR stays in the line.
+        {"[*]\nk1:CR\nd:一\r二\r\r\n[*]\r\nk1:CRLF\r\nd:三\n\n四", "CR", {"一\r二\r"}},
         {"[*]\nk1:CR\nd:一\r二\r\r\n[*]\r\nk1:CRLF\r\nd:三\n\n四", "CRLF", {"三", "", "四"}},
-        {std::string("[*]\nk1:\x82\nd:\x80\xA0\xFD\xFE\xFF\n") + std::string("a\0b", 3) + "\n\x82", "\x82",
-         {"\x80\xA0\xFD\xFE\xFF", std::string("a\0b", 3), "\x82"}},  // odd bytes are kept
+        {"[*]\nk1:\x82\nd:\x80\xA0\xFD\xFE\xFF\n" + nul + "\n\x82", "\x82",
+         {"\x80\xA0\xFD\xFE\xFF", nul, "\x82"}},  // odd bytes are kept
         {"[*]\nk1:x\nd:" + big + "\n", "x", {big}},
         // "[*]", "k1:季語", "d:春" in UTF-8 after a byte-order mark.
         {"\xEF\xBB\xBF[*]\nk1:\xE5\xAD\xA3\xE8\xAA\x9E\nd:\xE6\x98\xA5\n", "季語", {"春"}},
         // Generated indexes: the body marker's topic lists the other first keys in
         // order, in the columns "l1:" to "l5:" ask for ("l1:" wins); a full last line
         // of several columns is followed by an empty one, long keys are not padded.
-        {"[*]\nk1:目次\nl3:\nd:無視\n[*]\nk1:a\n[*]\nk1:b\n[*]\nk1:c\n[*]\nk1:d\n[*]\nk1:e\n[*]\nk1:f\n[*]\nk1:g\n",
+        {"[*]\nk1:目次\nl3:\nd:無視\n" + letters + "[*]\nk1:e\n[*]\nk1:f\n[*]\nk1:g\n",
          "目次", {"", "a" + pad29 + "b" + pad29 + "c", "d" + pad29 + "e" + pad29 + "f", "g" + pad29}},
         {"[*]\nk1:索引\nl2:\n[*]\nk1:" + longKey + "\n[*]\nk1:M\n", "索引", {"", longKey + "M", ""}},
         {"[*]\nk1:索引\nl5:\n[*]\nk1:a\n[*]\nk1:b\n", "索引", {"", "a" + pad14 + "b" + pad14}},
@@ -122,7 +124,8 @@ TEST_F(TopicDocumentTest, ScansKeysAndBodyLines) {
     ASSERT_EQ(Load("[*]\nk1:旧\nk2:\n[*]\nK1:乙\nK2:おつ\n[*] \nk1:丁\n"), 0);
     EXPECT_EQ(m_document.GetTopicCount(), 2);
     EXPECT_EQ(m_document.GetKeyCount(2), 1);
-    EXPECT_EQ((Lines{m_document.GetTopic(1).key1, m_document.GetTopic(1).key2}), (Lines{"丁", "おつ"}));
+    const TopicRecord second = m_document.GetTopic(1);
+    EXPECT_EQ((Lines{second.key1, second.key2}), (Lines{"丁", "おつ"}));
 }
 
 TEST_F(TopicDocumentTest, SelectionWithoutBodyBeepsAndNoMatchKeepsThePreviousOne) {
@@ -272,7 +275,8 @@ TEST_F(FindLinksTest, LinksOfALine) {
         {{"芭", "芭蕉"}, "second芭蕉", "", {{"芭蕉", 6, 10}}},
         {{"芭", "芭蕉"}, "", "", {}},
         // Overlapping and equal spans are kept.
-        {{"abc", "cde", "xy", "xy"}, "abcde xy", "", {{"xy", 6, 8}, {"xy", 6, 8}, {"cde", 2, 5}, {"abc", 0, 3}}},
+        {{"abc", "cde", "xy", "xy"}, "abcde xy", "",
+         {{"xy", 6, 8}, {"xy", 6, 8}, {"cde", 2, 5}, {"abc", 0, 3}}},
         // The shown topic's own key is never a link.
         {{"春", "春風"}, "春風と春", "春", {{"春風", 0, 4}}},
         {{"春", "春風"}, "春風と春", "春風", {{"春", 6, 8}}},
