@@ -54,12 +54,9 @@ TEST(IniText, SetChangesOneLineOfTheFirstSectionAndKeepsEverythingElse) {
 }
 
 TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
-    EXPECT_EQ(ParseProfileInt("12abc", 5), 12);
-    EXPECT_EQ(ParseProfileInt("abc", 5), 0);
-    EXPECT_EQ(ParseProfileInt("", 5), 5);
-    EXPECT_EQ(ParseProfileInt("-3", 5), -3);
-    EXPECT_EQ(ParseProfileInt("0x10", 5), 0);
-    EXPECT_EQ(ParseProfileInt("99999999999999999999", 5), 2147483647);
+    for (auto [text, value] : {std::pair{"12abc", 12}, {"abc", 0}, {"", 5}, {"-3", -3}, {"0x10", 0},
+                               {"99999999999999999999", 2147483647}})
+        EXPECT_EQ(ParseProfileInt(text, 5), value) << text;
 }
 
 std::vector<std::string> Names(const TempDir& dir) {
