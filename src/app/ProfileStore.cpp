@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "platform/FileRead.h"
 #include "platform/PrivateProfile.h"
 
 CProfileStore theProfile;

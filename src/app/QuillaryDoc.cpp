@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "platform/EditView.h"
+#include "platform/FileRead.h"
 #include "platform/NoticeWnd.h"
 #include "platform/PrivateProfile.h"
 #include "platform/WaitCursor.h"

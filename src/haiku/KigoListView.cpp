@@ -1,7 +1,6 @@
 #include "haiku/KigoListView.h"
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
 
 #include "app/ProfileStore.h"
@@ -40,12 +39,8 @@ void CKigoListView::OnInitialUpdate() {
     CView::OnInitialUpdate();
     if (CDocument* document = GetDocument()) m_szTitle = document->GetTitle();
     m_path = theProfile.TxtDataPath("kigo.txt");
-    if (!std::ifstream(m_path)) {
-        ReportUnreadableFile(m_notice, m_path);
-        return;
-    }
     CWaitCursor wait;
-    if (m_document.Load(m_path) != 0) return;
+    if (m_document.Load(m_path) != 0) return;  // the notice is shown
     m_nCount = std::min(m_document.GetTopicCount(), kMaxRows);
     BuildColumnsAndRows();
     m_list->SetSortColumn(0);  // file order is the order of the numbers

@@ -7,12 +7,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/FileRead.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ std::vector<Line> SplitLines(const std::string& text) {
         std::size_t lf = text.find('\n', pos);
         std::size_t next = lf == std::string::npos ? text.size() : lf + 1;
         std::size_t end = lf == std::string::npos ? text.size() : lf;
-        if (end > pos && text[end - 1] == '\r') --end;
+        if (lf != std::string::npos && end > pos && text[end - 1] == '\r') --end;
         lines.push_back({pos, end, next});
         pos = next;
     }
@@ -71,6 +70,13 @@ std::string_view NewlineOf(const std::string& text) {
     std::size_t lf = text.find('\n');
     if (lf != std::string::npos && (lf == 0 || text[lf - 1] != '\r')) return "\n";
     return "\r\n";
+}
+
+// Ends an unterminated last line. A CR at its end belongs to it, and an LF straight
+// after would make that CR the line end, so it gets a CR LF of its own.
+void EndLastLine(std::string& text, std::string_view newline) {
+    if (text.empty() || text.back() == '\n') return;
+    text += text.back() == '\r' ? std::string_view("\r\n") : newline;
 }
 
 std::string OneLine(std::string_view value) {
@@ -171,22 +177,15 @@ void CIniText::Set(std::string_view section, std::string_view key, std::string_v
     std::string keyLine = std::string(key) + "=" + cleanValue + newline;
     if (sectionFound) {
         // The section's last line may lack its line break at the end of the file.
-        if (insertAt == m_text.size() && !m_text.empty() && m_text.back() != '\n')
-            m_text += newline, insertAt = m_text.size();
+        if (insertAt == m_text.size()) {
+            EndLastLine(m_text, newline);
+            insertAt = m_text.size();
+        }
         m_text.insert(insertAt, keyLine);
         return;
     }
-    if (!m_text.empty() && m_text.back() != '\n') m_text += newline;
+    EndLastLine(m_text, newline);
     m_text += "[" + std::string(section) + "]" + newline + keyLine;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(buffer).str();
 }
 
 std::string CPrivateProfile::GetString(std::string_view section, std::string_view key,

@@ -73,6 +73,3 @@ public:
 private:
     std::string m_path;
 };
-
-// Reads a whole file; nullopt when it cannot be opened (a missing file included).
-std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -352,7 +352,9 @@ std::vector<TopicLink> CTopicDocument::FindLinks(std::string_view line,
 
     for (int position = m_keyCounts[0] - 1; position >= 0; --position) {
         if (found.size() >= static_cast<std::size_t>(kMaxLinksPerLine)) break;
-        std::string key = GetSortedKey(1, position);
+        // The key in place: a copy per key and line cost more than the search.
+        const TopicRecord& sorted = m_topics[static_cast<std::size_t>(position)];
+        const std::string& key = m_topics[static_cast<std::size_t>(sorted.order1)].key1;
         if (key.empty()) continue;
         std::size_t from = 0;
         while (found.size() < static_cast<std::size_t>(kMaxLinksPerLine)) {

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -213,9 +214,11 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void missingFilesAreReported() {
+    // A missing tavelo.txt, and a FIFO as kigo.txt: reported at once, never waited on.
+    void missingOrIrregularFilesAreReported() {
         m_museum->RemoveTxtData("tavelo.txt");
         m_museum->RemoveTxtData("kigo.txt");
+        QCOMPARE(::mkfifo((m_museum->Path() + "/TxtData/kigo.txt").c_str(), 0600), 0);
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);

@@ -3,20 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/Cp932.h"
 
 namespace museum {
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
 
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
     if (needle.empty()) return std::string_view::npos;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "Findings.h"
+#include "platform/FileRead.h"
 
 namespace museum {
 
-std::optional<std::string> ReadWholeFile(const std::string& path);
 // Writes text to path, creating its folders. False when it cannot be written.
 bool WriteWholeFile(const std::string& path, std::string_view text);
 

@@ -44,18 +44,15 @@ TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryWholeAndExactlyAsTheSystemReport
     }
 }
 
-TEST_F(ProfileStoreTest, SettingsHaveTheirDefaultsWithoutAFile) {
-    EXPECT_EQ(store.GetOnePoint(), 1);
-    EXPECT_EQ(store.GetOnePointView(), 1);
-    EXPECT_EQ(store.GetHaikuView(), 1);
-    EXPECT_EQ(store.GetHaikuMode(0), 0);
-    EXPECT_EQ(store.GetHaikuNo(0), 0);
+TEST_F(ProfileStoreTest, SettingsHaveDefaultsAndAreWrittenUnderTheirKeys) {
+    const auto settings = [&] {
+        return std::vector<int>{store.GetOnePoint(), store.GetOnePointView(), store.GetHaikuView(),
+                                store.GetHaikuMode(0), store.GetHaikuNo(0)};
+    };
+    EXPECT_EQ(settings(), (std::vector<int>{1, 1, 1, 0, 0}));
     EXPECT_EQ(store.LoadWindowPos().state, CProfileStore::SavedWindowPos::State::None);
     EXPECT_TRUE(store.LoadFindStrings().empty());
     EXPECT_FALSE(std::filesystem::exists(store.GetIniPath()));  // reading writes nothing
-}
-
-TEST_F(ProfileStoreTest, SettingsAreWrittenUnderTheirKeys) {
     store.SetOnePoint(12);
     store.SetOnePointView(0);
     store.SetHaikuView(0);
@@ -64,11 +61,7 @@ TEST_F(ProfileStoreTest, SettingsAreWrittenUnderTheirKeys) {
     EXPECT_EQ(Ini(),
               "[Settings]\r\nonepoint=12\r\nonepointview=0\r\nHaikuView=0\r\n"
               "HailuMode=2\r\nHaikuNo=345\r\n");
-    EXPECT_EQ(store.GetOnePoint(), 12);
-    EXPECT_EQ(store.GetOnePointView(), 0);
-    EXPECT_EQ(store.GetHaikuView(), 0);
-    EXPECT_EQ(store.GetHaikuMode(0), 2);
-    EXPECT_EQ(store.GetHaikuNo(0), 345);
+    EXPECT_EQ(settings(), (std::vector<int>{12, 0, 0, 2, 345}));
 }
 
 TEST_F(ProfileStoreTest, HandWrittenValuesReadAsWindowsReadsThem) {
@@ -79,13 +72,7 @@ TEST_F(ProfileStoreTest, HandWrittenValuesReadAsWindowsReadsThem) {
 }
 
 TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
-    WindowPlacement p;
-    p.flags = 2;
-    p.showCmd = 3;
-    p.left = 10;
-    p.top = 20;
-    p.right = 810;
-    p.bottom = 620;
+    const WindowPlacement p{2, 3, -1, -1, -1, -1, 10, 20, 810, 620};
     store.SaveWindowPos(p, "AAAB");
     EXPECT_NE(Ini().find("WindowPos=2,3,-1,-1,-1,-1,10,20,810,620\r\n"), std::string::npos);
     CProfileStore::SavedWindowPos saved = store.LoadWindowPos();

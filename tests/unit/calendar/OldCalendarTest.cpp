@@ -47,7 +47,9 @@ TEST_F(OldCalendarTest, OldDatesFallOnTheirDaysAndDaySigns) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.ToNewDate(c.year, c.position, c.day), c.date) << c.year << "-" << c.position;
-        if (c.sign) EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(c.year, c.position, c.day)), c.sign);
+        if (c.sign) {
+            EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(c.year, c.position, c.day)), c.sign);
+        }
     }
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -111,7 +113,7 @@ TEST_F(OldCalendarTest, EraNamesAndYears) {
     }
 }
 
-TEST_F(OldCalendarTest, YearsOutsideTheTableAreRefusedWithTheirCodes) {
+TEST_F(OldCalendarTest, YearsOutsideTheTableAreRefusedWithTheirCodesAndMonthsQuietly) {
     EXPECT_EQ(calendar.CheckYear(593, 1), 0);
     EXPECT_EQ(calendar.CheckYear(2051, 1), 0);
     EXPECT_EQ(calendar.GetEraName(592), nullptr);
@@ -120,6 +122,13 @@ TEST_F(OldCalendarTest, YearsOutsideTheTableAreRefusedWithTheirCodes) {
     EXPECT_EQ(calendar.GetLeapPosition(592), -1);
     EXPECT_EQ(calendar.GetMonthDays(2052, 1), -1);
     EXPECT_EQ(calendar.GetDayEto(592, 1, 1), -1);
+    // A month position outside a year of the table fails quietly.
+    EXPECT_EQ(calendar.GetMonthDays(1874, 13), -1);
+    EXPECT_EQ(calendar.GetMonthDays(1874, 0), -1);
+    EXPECT_EQ(calendar.GetMonthDays(1876, 14), -1);
+    EXPECT_EQ(calendar.ToNewDate(1874, 13, 1), (NewDate{0, 0, 0}));
+    EXPECT_EQ(calendar.GetDayEto(1874, -1, 1), -1);
+    EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1874, 13, 1)), "");
     int kinds[12] = {};
     calendar.StoreYear(2052, kinds, 0, 0, "x", 1);
     EXPECT_EQ(sink.messages, (std::vector<std::string>{
@@ -129,14 +138,4 @@ TEST_F(OldCalendarTest, YearsOutsideTheTableAreRefusedWithTheirCodes) {
                                  "2052年の旧暦は計算できません.3"}));
     // The table is unchanged by the refused store.
     EXPECT_EQ(calendar.ToNewDate(2051, 1, 1), (NewDate{2051, 2, 11}));
-}
-
-TEST_F(OldCalendarTest, MonthPositionOutsideTheYearFailsQuietly) {
-    EXPECT_EQ(calendar.GetMonthDays(1874, 13), -1);
-    EXPECT_EQ(calendar.GetMonthDays(1874, 0), -1);
-    EXPECT_EQ(calendar.GetMonthDays(1876, 14), -1);
-    EXPECT_EQ(calendar.ToNewDate(1874, 13, 1), (NewDate{0, 0, 0}));
-    EXPECT_EQ(calendar.GetDayEto(1874, -1, 1), -1);
-    EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1874, 13, 1)), "");
-    EXPECT_TRUE(sink.messages.empty());
 }

@@ -2,36 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
-#include <fstream>
 
 #include <sys/stat.h>
 
 #include "RecordingNoticeSink.h"
+#include "TempDir.h"
 #include "haiku/HaikuTable.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// A museum folder in the temp directory with a TxtData/tavelo.txt of our own.
+// A museum folder with a TxtData/tavelo.txt of our own.
 class CommentaryReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("quillary-commentary-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir / "TxtData");
+    CommentaryEntry Read(const std::string& text, int index) {
+        m_dir.Write("TxtData/tavelo.txt", text);
+        CCommentaryReader reader(m_dir.Path());
+        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, index, 44, nullptr), 0);
+        return reader.GetEntry();
     }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void Write(const std::string& text) {
-        std::ofstream(m_dir / "TxtData" / "tavelo.txt", std::ios::binary) << text;
-    }
-    std::string WorkDir() const { return m_dir.string(); }
 
     RecordingNoticeSink sink;
-    fs::path m_dir;
+    TempDir m_dir;
 };
 
 const char kTwoSections[] =
@@ -52,143 +45,82 @@ const char kTwoSections[] =
 
 }  // namespace
 
-TEST_F(CommentaryReaderTest, ReadEntrySplitsTheReadingAndPadsRows) {
-    Write(kTwoSections);
-    CCommentaryReader reader(WorkDir());
-    ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), 0);
-    CommentaryEntry entry = reader.GetEntry();
-    EXPECT_EQ(entry.preface, "上田にて");
-    EXPECT_EQ(entry.reading1, "はるかぜや");
-    EXPECT_EQ(entry.reading2, "とおきやまなみ");
-    EXPECT_EQ(entry.reading3, "ゆきのこる");
-    EXPECT_EQ(entry.season, "春");
-    EXPECT_EQ(entry.kigo, "春風");
-    EXPECT_EQ(entry.source, "「五百句」");
-    std::string first = "山の雪と春の風。";
-    std::string expected = first + std::string(44 - first.size(), ' ') + "続きの行。";
-    expected += std::string(44 - std::string("続きの行。").size(), ' ');
-    // The empty line after the interpretation is a row of its own for the card reader.
-    EXPECT_EQ(entry.interpretation.substr(0, expected.size()), expected);
+// Preface, the three reading parts, season, season word and source of one section.
+TEST_F(CommentaryReaderTest, CardReaderFields) {
+    using Fields = std::array<std::string, 7>;
+    const std::string longSource = std::string(30, 'x') + "ああああああああああ";
+    const struct {
+        std::string text;
+        int index;
+        Fields fields;
+    } cases[] = {
+        {kTwoSections, 0, {"上田にて", "はるかぜや", "とおきやまなみ", "ゆきのこる", "春", "春風", "「五百句」"}},
+        {kTwoSections, 1, {"", "あ", "い", "う", "夏", "", ""}},
+        {kTwoSections, 2, {}},                                              // beyond the last
+        {"[*]\n季節 3:秋\n  4:月\n", 0, {"", "", "", "", "秋", "月", ""}},  // markers anywhere
+        {"[*]\n2:ひとつ\n", 0, {"", "ひとつ", "", "", "", "", ""}},        // fewer than two spaces
+        {"[*]\n2:ふた つ\n", 0, {"", "ふた", "つ", "", "", "", ""}},
+        {"[*]\n2:a b c d\n", 0, {"", "a", "b", "c d", "", "", ""}},
+        {"[*]\n2:全角　空白 で\n", 0, {"", "全角　空白", "で", "", "", "", ""}},  // full-width: no split
+        {"[*]\n2:ふる いけや かわず\n2:ひとつ\n3:春\n", 0, {"", "ひとつ", "", "", "春", "", ""}},
+        {"[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n", 0, {"", "", "", "", "冬", "雪", "a\rb"}},  // lone CR stays
+        {"[*]\n6:解釈\n3:秋\n", 0, {}},  // the interpretation ends the read at the next marker
+        {"[*]\n5:" + longSource + "\n", 0, {"", "", "", "", "", "", longSource.substr(0, 38)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CommentaryEntry e = Read(c.text, c.index);
+        EXPECT_EQ((Fields{e.preface, e.reading1, e.reading2, e.reading3, e.season, e.kigo,
+                          e.source}),
+                  c.fields);
+    }
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(CommentaryReaderTest, ReadEntryBeyondTheLastSectionIsEmpty) {
-    Write(kTwoSections);
-    CCommentaryReader reader(WorkDir());
-    ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 1, 44, nullptr), 0);
-    EXPECT_EQ(reader.GetEntry().season, "夏");
-    ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 2, 44, nullptr), 0);
-    EXPECT_EQ(reader.GetEntry().season, "");
-    EXPECT_EQ(reader.GetEntry().reading1, "");
+TEST_F(CommentaryReaderTest, CardInterpretationIsRowsUpToTheNextMarker) {
+    const std::string first = "山の雪と春の風。";
+    const std::string second = "続きの行。";
+    // The empty line after the interpretation is a row of its own for the card reader.
+    const std::string rows = first + std::string(44 - first.size(), ' ') + second;
+    EXPECT_EQ(Read(kTwoSections, 0).interpretation.substr(0, 88),
+              rows + std::string(88 - rows.size(), ' '));
+    EXPECT_EQ(Read("[*]\n6:解釈\n続き\n年は3:ここで終わる\n後ろ\n", 0).interpretation.size(), 88u);
 }
 
-TEST(CommentaryRows, PaddingFillsToTheNextMultipleOfTheRowWidth) {
-    std::string text;
-    CCommentaryReader::AppendRow(text, std::string(10, 'a'), 44);
-    EXPECT_EQ(text.size(), 44u);
-    EXPECT_EQ(text.substr(10), std::string(34, ' '));
-    text.clear();
-    CCommentaryReader::AppendRow(text, std::string(44, 'a'), 44);
-    EXPECT_EQ(text.size(), 44u);
-    text.clear();
-    CCommentaryReader::AppendRow(text, std::string(45, 'a'), 44);
-    EXPECT_EQ(text.size(), 88u);
-    EXPECT_EQ(text.substr(45), std::string(43, ' '));
-}
-
-TEST(CommentaryRows, InterpretationNeverOutgrowsItsFieldNorSplitsACharacter) {
+TEST(CommentaryRows, PaddingFillsToTheNextMultipleOfTheRowWidthWithinTheField) {
+    for (auto [length, size] : {std::pair{10u, 44u}, {44u, 44u}, {45u, 88u}}) {
+        std::string text;
+        CCommentaryReader::AppendRow(text, std::string(length, 'a'), 44);
+        EXPECT_EQ(text, std::string(length, 'a') + std::string(size - length, ' '));
+    }
     std::string text;
     for (int i = 0; i < 100; ++i) CCommentaryReader::AppendRow(text, "あいうえお", 44);
     EXPECT_LE(text.size(), 2047u);
     EXPECT_TRUE(cp932::IsValidCp932(text));
 }
 
-TEST_F(CommentaryReaderTest, CardReaderEndsTheInterpretationAtAnyMarker) {
-    Write("[*]\n6:解釈\n続き\n年は3:ここで終わる\n後ろ\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    CommentaryEntry entry = reader.GetEntry();
-    EXPECT_EQ(entry.interpretation.size(), 88u);  // "解釈" and "続き", one row each
-    EXPECT_EQ(entry.season, "");                  // the read ended at the marker line
-}
-
-TEST_F(CommentaryReaderTest, CardReaderFindsMarkersAnywhereInTheLine) {
-    Write("[*]\n季節 3:秋\n  4:月\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().season, "秋");
-    EXPECT_EQ(reader.GetEntry().kigo, "月");
-}
-
-TEST_F(CommentaryReaderTest, ReadingWithFewerThanTwoSpacesLeavesPartsEmpty) {
-    Write("[*]\n2:ひとつ\n[*]\n2:ふた つ\n[*]\n2:a b c d\n[*]\n2:全角　空白 で\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().reading1, "ひとつ");
-    EXPECT_EQ(reader.GetEntry().reading2, "");
-    reader.ReadEntry("tavelo.txt", 0, 1, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().reading2, "つ");
-    EXPECT_EQ(reader.GetEntry().reading3, "");
-    reader.ReadEntry("tavelo.txt", 0, 2, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().reading3, "c d");
-    reader.ReadEntry("tavelo.txt", 0, 3, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().reading1, "全角　空白");  // full-width spaces do not split
-    EXPECT_EQ(reader.GetEntry().reading2, "で");
-}
-
-TEST_F(CommentaryReaderTest, LongValuesAreCutOnCharacterBoundaries) {
-    std::string longSource(30, 'x');
-    for (int i = 0; i < 10; ++i) longSource += "あ";
-    Write("[*]\n5:" + longSource + "\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    std::string source = reader.GetEntry().source;
-    EXPECT_EQ(source.size(), 38u);  // 39 would split a character
-    EXPECT_TRUE(cp932::IsValidCp932(source));
-}
-
-TEST_F(CommentaryReaderTest, MissingFileIsReportedAndLeavesTheEntryEmpty) {
-    Write(kTwoSections);
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    EXPECT_EQ(reader.ReadEntry("nosuch.txt", 0, 0, 44, nullptr), -1);
-    EXPECT_EQ(reader.GetEntry().season, "");
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0], WorkDir() + "/TxtData/nosuch.txt\nファイル を読み出し出来ません.");
-}
-
-// CR LF ends a line; a lone CR stays in the line.
-TEST_F(CommentaryReaderTest, CrLfLineEndsAreLineEnds) {
-    Write("[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().season, "冬");
-    EXPECT_EQ(reader.GetEntry().kigo, "雪");
-    EXPECT_EQ(reader.GetEntry().source, "a\rb");
-}
-
-// A directory or a FIFO as tavelo.txt is an unreadable file for both readers: the
-// notice, then -1; nothing throws and nothing blocks.
-TEST_F(CommentaryReaderTest, DirectoryOrFifoIsReportedUnreadableByBothReaders) {
-    const fs::path path = m_dir / "TxtData" / "tavelo.txt";
-    for (bool fifo : {false, true}) {
-        fs::remove_all(path);
-        if (fifo) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        else fs::create_directory(path);
+// A missing file, a directory or a FIFO as tavelo.txt is an unreadable file for both
+// readers: the notice, then -1 with the entry empty; nothing throws and nothing blocks.
+TEST_F(CommentaryReaderTest, UnreadableFileIsReportedByBothReaders) {
+    const std::string path = m_dir.File("TxtData/tavelo.txt");
+    for (const char* kind : {"missing", "directory", "fifo"}) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove_all(path);
+        m_dir.Write("TxtData/tavelo.txt", kTwoSections);
+        CCommentaryReader reader(m_dir.Path());
+        ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), 0);
+        std::filesystem::remove(path);
+        if (kind == std::string("directory")) std::filesystem::create_directory(path);
+        if (kind == std::string("fifo")) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
         sink.messages.clear();
-        CCommentaryReader reader(WorkDir());
         CHaikuTable table;
-        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), -1) << fifo;
-        EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, 10), -1) << fifo;
-        EXPECT_EQ(sink.messages.size(), 2u) << fifo;
+        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), -1);
+        EXPECT_EQ(reader.GetEntry().season, "");
+        EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, 10), -1);
+        EXPECT_FALSE(table.GetHaiku(0).hasReading);  // the table is left as it was
+        ASSERT_EQ(sink.messages.size(), 2u);
+        EXPECT_EQ(sink.messages[0], path + "\nファイル を読み出し出来ません.");
     }
-}
-
-TEST_F(CommentaryReaderTest, SecondReadingLineReplacesAllOfTheFirst) {
-    Write("[*]\n2:ふる いけや かわず\n2:ひとつ\n3:春\n");
-    CCommentaryReader reader(WorkDir());
-    reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr);
-    EXPECT_EQ(reader.GetEntry().reading1, "ひとつ");
-    EXPECT_EQ(reader.GetEntry().reading2, "");
-    EXPECT_EQ(reader.GetEntry().reading3, "");
 }

@@ -125,38 +125,34 @@ TEST(MuseumDocumentRules, TheLoaderReadsTheDocumentWithoutNotices) {
     EXPECT_TRUE(missing.Has("loader-notice"));
 }
 
-TEST(MuseumTipsRules, SoundTipsPass) {
-    std::string tips = "// tips\n1:\n最初の豆知識\n本文の一行目。\n\n2:\nふたつめ\n本文。\n";
-    Findings findings;
-    CheckTips(tips, "onepoint.txt", findings);
-    EXPECT_TRUE(findings.Empty()) << Shown(findings);
-
+// The findings of the tips rules, and of the loader's reading of the same file.
+std::pair<Findings, Findings> CheckTipsBothWays(const std::string& tips) {
+    std::pair<Findings, Findings> findings;
+    CheckTips(tips, "onepoint.txt", findings.first);
     TempDir folder;
-    std::string path = folder.Write("onepoint.txt", tips);
-    Findings loaded;
-    CheckTipsWithLoader(path, loaded);
+    CheckTipsWithLoader(folder.Write("onepoint.txt", tips), findings.second);
+    return findings;
+}
+
+TEST(MuseumTipsRules, SoundTipsPass) {
+    auto [rules, loaded] = CheckTipsBothWays("// tips\n1:\n最初の豆知識\n本文の一行目。\n\n2:\nふたつめ\n本文。\n");
+    EXPECT_TRUE(rules.Empty()) << Shown(rules);
     EXPECT_TRUE(loaded.Empty()) << Shown(loaded);
 }
 
 TEST(MuseumTipsRules, NumberingTitleBodyAndFalseHeaders) {
     std::string body;
     for (int i = 0; i < 13; ++i) body += "行\n";
-    std::string tips = "1:\nt\nx\n3:\n" + std::string(29, 'a') + "\n" +  // tip 2 missing, long title
-                       "4:\nt\n" + std::string(66, 'b') + "\n" +             // a line broken apart
-                       "5:\nt\n" + body +                                     // 13 body lines
-                       "6:\n注意:\nt\n" +                                     // text read as a header
-                       "7:\n";                                                // no text
-    Findings findings;
-    CheckTips(tips, "onepoint.txt", findings);
-    EXPECT_TRUE(findings.Has("tip-number")) << Shown(findings);
-    EXPECT_TRUE(findings.Has("tip-title"));
-    EXPECT_EQ(findings.Count("tip-body"), 2u);
-    EXPECT_EQ(findings.Count("tip-format"), 2u);
-
-    TempDir folder;
-    std::string path = folder.Write("onepoint.txt", tips);
-    Findings loaded;
-    CheckTipsWithLoader(path, loaded);
+    auto [rules, loaded] = CheckTipsBothWays(
+        "1:\nt\nx\n3:\n" + std::string(29, 'a') + "\n" +  // tip 2 missing, long title
+        "4:\nt\n" + std::string(66, 'b') + "\n" +             // a line broken apart
+        "5:\nt\n" + body +                                     // 13 body lines
+        "6:\n注意:\nt\n" +                                     // text read as a header
+        "7:\n");                                                // no text
+    EXPECT_TRUE(rules.Has("tip-number")) << Shown(rules);
+    EXPECT_TRUE(rules.Has("tip-title"));
+    EXPECT_EQ(rules.Count("tip-body"), 2u);
+    EXPECT_EQ(rules.Count("tip-format"), 2u);
     EXPECT_TRUE(loaded.Has("tip-title")) << Shown(loaded);
     EXPECT_TRUE(loaded.Has("tip-body"));
 }

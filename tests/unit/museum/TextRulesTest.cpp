@@ -20,37 +20,24 @@ TEST(MuseumLineWrap, RowsFitAndKeepEveryByte) {
     }
 }
 
-TEST(MuseumLineWrap, APunctuationMarkDoesNotBeginARow) {
-    // 22 characters fill the first row exactly; "。" would begin the second.
-    std::string text = "あいうえおかきくけこさしすせそたちつてとなに。ぬ";
-    std::vector<std::string> rows = WrapRows(text, 44);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], "あいうえおかきくけこさしすせそたちつてとな");
-    EXPECT_EQ(rows[1], "に。ぬ");
-}
-
-TEST(MuseumLineWrap, AnOpeningBracketDoesNotEndARow) {
-    std::string text = "あいうえおかきくけこさしすせそたちつてとな「に」";
-    std::vector<std::string> rows = WrapRows(text, 44);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1], "「に」");
-}
-
-TEST(MuseumLineWrap, AHalfWidthNumberStaysWhole) {
-    // "1945" would straddle the 44th byte.
-    std::string text = "あいうえおかきくけこさしすせそたちつてとな1945年に。";
-    std::vector<std::string> rows = WrapRows(text, 44);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], "あいうえおかきくけこさしすせそたちつてとな");
-    EXPECT_EQ(rows[1], "1945年に。");
-}
-
-TEST(MuseumLineWrap, HalfWidthTextAndEmptyText) {
-    EXPECT_TRUE(WrapRows("", 44).empty());
-    EXPECT_EQ(WrapRows("abcdef", 4), (std::vector<std::string>{"abcd", "ef"}));  // a word too long is cut
-    EXPECT_EQ(WrapRows("ab cdef", 6), (std::vector<std::string>{"ab ", "cdef"}));
-    // A double-byte character that would straddle the width goes to the next row.
-    EXPECT_EQ(WrapRows("aあい", 4), (std::vector<std::string>{"aあ", "い"}));
+TEST(MuseumLineWrap, WhereRowsBreak) {
+    using Rows = std::vector<std::string>;
+    const struct {
+        std::string text;
+        std::size_t width;
+        Rows rows;
+    } cases[] = {
+        // 22 characters fill a row of 44 bytes: "。" does not begin the next one,
+        {"あいうえおかきくけこさしすせそたちつてとなに。ぬ", 44, {"あいうえおかきくけこさしすせそたちつてとな", "に。ぬ"}},
+        // an opening bracket does not end a row, and a half-width number stays whole.
+        {"あいうえおかきくけこさしすせそたちつてとな「に」", 44, {"あいうえおかきくけこさしすせそたちつてとな", "「に」"}},
+        {"あいうえおかきくけこさしすせそたちつてとな1945年に。", 44, {"あいうえおかきくけこさしすせそたちつてとな", "1945年に。"}},
+        {"", 44, {}},
+        {"abcdef", 4, {"abcd", "ef"}},  // a word too long is cut
+        {"ab cdef", 6, {"ab ", "cdef"}},
+        {"aあい", 4, {"aあ", "い"}},  // a character that would straddle the width moves on
+    };
+    for (const auto& c : cases) EXPECT_EQ(WrapRows(c.text, c.width), c.rows) << c.text;
 }
 
 TEST(MuseumKana, SmallKanaJoinTheKanaBeforeThem) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordingNoticeSink.h"
-
 TEST(Cp932, LiteralsInCoreAndTestsAreCp932) {
     EXPECT_EQ(std::string("表"), std::string("\x95\x5C"));
 }
@@ -42,12 +40,4 @@ TEST(Cp932, RejectsBytesOutsideTheCodePage) {
     EXPECT_EQ(cp932::FromUtf8("abc"), "abc");
     EXPECT_FALSE(cp932::ToUtf8("\x82").has_value());
     EXPECT_EQ(cp932::ToUtf8("A"), "A");
-}
-
-TEST(NoticeWnd, UnreadableFileNamesThePathOnItsOwnLine) {
-    RecordingNoticeSink sink;
-    CNoticeWnd notice;
-    EXPECT_EQ(ReportUnreadableFile(notice, "/tmp/TxtData/life.txt"), -1);
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0], "/tmp/TxtData/life.txt\nファイル を読み出し出来ません.");
 }

@@ -28,6 +28,7 @@ TEST(IniText, ReadsAsThePrivateProfileFunctionsDo) {
         {"[A]\n[Settings\nk=2\n", "A", "k", "2"},                         // is no header
         {"\xef\xbb\xbf[A]\r\nk=1\r\n", "A", "k", "1"},                    // a byte-order mark
         {"[A]\nk=a\rb\r\r\n", "A", "k", "a\rb\r"},                        // only CR LF ends
+        {"[A]\r\nk=a\r", "A", "k", "a\r"},                                 // also at the end
     };
     for (const auto& c : cases) EXPECT_EQ(CIniText(c.text).Find(c.section, c.key), c.value) << c.text;
 }
@@ -40,6 +41,7 @@ TEST(IniText, SetChangesOneLineOfTheFirstSectionAndKeepsEverythingElse) {
          "; c\r\n[O]\r\nk=9\r\n[s]\r\nK=5\r\nk=2\r\nodd\r\n"},
         {"[A]\nx=1\n\n[B]\ny=2\n[A]\n", "a", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n[A]\n"},
         {"[A]\nx=1", "B", "y", "2", "[A]\nx=1\n[B]\ny=2\n"},
+        {"[A]\nx=1\r", "B", "y", "2", "[A]\nx=1\r\r\n[B]\ny=2\n"},  // the last line keeps its CR
         {"", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"[Settings\nk=1\n", "Settings", "k", "2", "[Settings\nk=1\n[Settings]\nk=2\n"},
         {"", "S", "k", "a\r\n[Evil]\nb", "[S]\r\nk=a  [Evil] b\r\n"},  // no line break
@@ -52,12 +54,9 @@ TEST(IniText, SetChangesOneLineOfTheFirstSectionAndKeepsEverythingElse) {
 }
 
 TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
-    EXPECT_EQ(ParseProfileInt("12abc", 5), 12);
-    EXPECT_EQ(ParseProfileInt("abc", 5), 0);
-    EXPECT_EQ(ParseProfileInt("", 5), 5);
-    EXPECT_EQ(ParseProfileInt("-3", 5), -3);
-    EXPECT_EQ(ParseProfileInt("0x10", 5), 0);
-    EXPECT_EQ(ParseProfileInt("99999999999999999999", 5), 2147483647);
+    for (auto [text, value] : {std::pair{"12abc", 12}, {"abc", 0}, {"", 5}, {"-3", -3}, {"0x10", 0},
+                               {"99999999999999999999", 2147483647}})
+        EXPECT_EQ(ParseProfileInt(text, 5), value) << text;
 }
 
 std::vector<std::string> Names(const TempDir& dir) {
