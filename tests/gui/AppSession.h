@@ -1,16 +1,11 @@
 // Runs the application's start-up in a working directory for one window test and
 // shuts it down again (closing the main frame as the user would, then the
-// application's exit), restoring the previous directory. Header-only so that every
-// tst_*.cpp can include it.
-//
-//   QTemporaryDir dir;
-//   AppSession app(dir.path());           // InitInstance in dir
-//   QVERIFY(app.Frame()->isVisible());
-//   app.Close();                          // WindowPos, history and recent files written
+// application's exit), restoring the previous directory.
 #pragma once
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/MainFrame.h"
@@ -47,8 +42,7 @@ public:
 
     // Asks the main frame to close; true when it closed and the application exited.
     bool Close() {
-        if (!Frame()) return false;
-        if (!Frame()->close()) return false;
+        if (!Frame() || !Frame()->close()) return false;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (Frame()) return false;
         theApp.ExitInstance();
@@ -62,12 +56,17 @@ private:
     bool m_exited = false;
 };
 
-// Reads a whole file as bytes (empty when missing).
+// A session in a temporary working directory of its own (made in init(), gone in cleanup()).
+struct TempSession {
+    QTemporaryDir dir;
+    AppSession app{dir.path()};
+};
+
+// A whole file's bytes (empty when missing), and a file written with bytes.
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);

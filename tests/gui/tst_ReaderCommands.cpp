@@ -2,14 +2,11 @@
 // at the topic named by its title; a missing document shows the unreadable-file
 // notice and nothing else.
 #include <QApplication>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include "../unit/RecordingNoticeSink.h"
-#include "ReaderTestSupport.h"
+#include "HaikuTestSupport.h"
 #include "app/MainFrame.h"
-#include "app/ProfileStore.h"
 #include "app/Resource.h"
 #include "platform/CommandIds.h"
 #include "reader/ReaderDialog.h"
@@ -36,22 +33,16 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, title);
         RecordingNoticeSink notices;
-        QTemporaryDir museum;
-        theProfile.SetupProfile(museum.path().toStdString(), "quillary");
+        TempMuseum museum;
         CMainFrame frame;
+        const std::string name = file.toStdString(), key = Cp(title.toStdString().c_str());
         // Without its document: the notice only, and no reader.
         QVERIFY(frame.RouteCommand(command));
         QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(notices.messagesUtf8[0]),
-                 museum.path() + u"/TxtData/"_qs + file + u"\nファイル を読み出し出来ません."_qs);
+        QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], name));
         QCOMPARE(notices.beeps, 0);
-
-        QDir(museum.path()).mkpath(u"TxtData"_qs);
-        QFile document(museum.path() + u"/TxtData/"_qs + file);
-        QVERIFY(document.open(QIODevice::WriteOnly));
-        const std::string key = Cp(title.toStdString().c_str());
-        document.write(QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:" + key + "\n"));
-        document.close();
+        const std::string topics = "[*]\nk1:other\nd:x\n[*]\nk1:" + title.toStdString() + "\nd:x\n";
+        museum.WriteTxtData(name, topics.c_str());
         QString caption;
         std::string shownKey;
         QTimer::singleShot(0, [&] {

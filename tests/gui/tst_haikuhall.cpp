@@ -9,7 +9,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
@@ -27,17 +26,15 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 // Topic 0 is the index topic (no season); 初刷 has no reading.
-const char* kTestKigo =
+static const char* kTestKigo =
     "[*]\nk1:季語\nk2:きご\nl4:\n[*]\nk1:雪解け\nk2:ゆきどけ\nk3:春\nd:雪が解けること。\n"
     "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n[*]\nk1:初刷\nk3:新年\nd:新年最初の印刷。\n"
     "[*]\nk1:朝顔\nk2:あさがお\nk3:秋\nd:あさがお。\n";
 
 // What the card (its number) or the reader (key|caption) shows that the action
 // opens; the main window is active again afterwards.
-QString RunsModal(const std::function<void()>& action) {
+static QString RunsModal(const std::function<void()>& action) {
     QString shown;
     QTimer::singleShot(0, [&shown] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -52,8 +49,6 @@ QString RunsModal(const std::function<void()>& action) {
     if (!QTest::qWaitForWindowActive(main)) return u"main window inactive"_s;
     return shown;
 }
-
-}  // namespace
 
 class TestHaikuHall : public QObject {
     Q_OBJECT
