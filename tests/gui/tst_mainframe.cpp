@@ -1,6 +1,6 @@
 // The main frame: its menus with and without a child window, the greying of commands
-// by the routing (menus, tool bar and accelerators alike), prompts and tool tips, the
-// lock indicators, the window arrangements, the About box and a picture of it all.
+// by the routing (menus, tool bar and accelerators alike), the reader commands, prompts
+// and tool tips, the lock indicators, the window arrangements and a picture of it all.
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -11,16 +11,17 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "../unit/RecordingNoticeSink.h"
 #include "AppSession.h"
 #include "ReaderTestSupport.h"
 #include "StandInListViews.h"
-#include "app/AboutDlg.h"
 #include "app/LockIndicators.h"
 #include "app/QuillaryView.h"
 #include "app/Resource.h"
 #include "app/SearchBar.h"
 #include "platform/CommandIds.h"
 #include "platform/Document.h"
+#include "reader/ReaderDialog.h"
 
 // The visible entries of a popup (or the menu bar): captions, "-" for a separator.
 static QStringList Items(QWidget* menu) {
@@ -122,6 +123,45 @@ private slots:
         QCOMPARE(document->GetPathName(), QDir::current().absoluteFilePath(u"登録全句"_qs));
         // The path joins the recent-file list, once.
         QCOMPARE(theApp.GetRecentFileList()->Entries().size(), 1u);
+    }
+    // Each reader command opens its document at the topic its title names; without the
+    // document, the unreadable-file notice and nothing else.
+    void readerCommandOpensItsDocumentAtItsTopic_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("contents") << ID_CONTENTS << u"Topics.txt"_qs << u"目次"_qs;
+        QTest::newRow("chronology") << ID_LIFE << u"life.txt"_qs << u"Tavelo略年譜"_qs;
+        QTest::newRow("friends") << ID_FRIENDS << u"friend.txt"_qs << u"Taveloの弟子・友人"_qs;
+        QTest::newRow("works") << ID_WORKS << u"work.txt"_qs << u"作品集"_qs;
+        QTest::newRow("first collection") << ID_WORKS_500 << u"500.txt"_qs << u"「五百句」"_qs;
+        QTest::newRow("second collection") << ID_WORKS_550 << u"550.txt"_qs << u"「五百五十句」"_qs;
+        QTest::newRow("third collection") << ID_WORKS_600 << u"600.txt"_qs << u"「六百句」"_qs;
+        QTest::newRow("season words") << ID_KIGO << u"kigo.txt"_qs << u"季語"_qs;
+    }
+    void readerCommandOpensItsDocumentAtItsTopic() {
+        QFETCH(int, command);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        RecordingNoticeSink notices;
+        const std::string path = theProfile.TxtDataPath(file.toStdString());
+        QVERIFY(m_frame->RouteCommand(command));
+        QCOMPARE(notices.messagesUtf8, std::vector<std::string>{path + "\nファイル を読み出し出来ません."});
+        QCOMPARE(notices.beeps, 0);
+        const std::string key = Cp(title.toStdString().c_str());
+        QDir(m_session->dir.path()).mkpath(u"TxtData"_qs);
+        WriteBytes(QString::fromStdString(path),
+                   QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:x\n"));
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* reader = qobject_cast<CReaderDialog*>(QApplication::activeModalWidget());
+            if (!reader) return;
+            shown = reader->windowTitle() + u'|' + Shown(reader->Current().topic.key1);
+            reader->reject();
+        });
+        QVERIFY(m_frame->RouteCommand(command));
+        QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
     }
     void saveEditAndTheirKeysFollowTheActiveWindow() {
         RegisterStandInListTemplates();

@@ -1,0 +1,152 @@
+// What one run leaves in the INI for the next: the window's placement ("WindowPos",
+// written at every close request, ignored or corrected when it cannot be used), the bars
+// hidden from the view menu and the search history; and the search bar's box itself.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtTest>
+
+#include "AppSession.h"
+#include "GuiNoticeRecorder.h"
+#include "StandInListViews.h"
+#include "app/Resource.h"
+#include "app/SearchBar.h"
+#include "platform/CommandIds.h"
+
+static QByteArray WindowPosOf(const QByteArray& ini) {
+    const qsizetype at = ini.indexOf("WindowPos=");
+    if (at < 0) return {};
+    const qsizetype end = ini.indexOf('\r', at);
+    return ini.mid(at + 10, end - at - 10);
+}
+
+static QStringList Entries() {
+    QStringList list;
+    QComboBox* box = theSearchBar.GetCombo();
+    for (int i = 0; i < box->count(); ++i) list.append(box->itemText(i));
+    return list;
+}
+
+// Types text into the box and runs the search command, as the user does.
+static void Search(CMainFrame* frame, const QString& text) {
+    theSearchBar.GetCombo()->setEditText(text);
+    frame->RouteCommand(ID_SEARCH);
+}
+
+class NextStartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.emplace().isValid()); }
+    void placementBarsAndSearchHistoryComeBackAtTheNextStart() {
+        WriteBytes(Ini(), "[Find Strings]\r\nFind17=kept17\r\n");
+        QRect placed;
+        QStringList saved;
+        {
+            AppSession app(m_dir->path());
+            app.Frame()->setGeometry(40, 50, 500, 350);
+            placed = app.Frame()->geometry();
+            QMenu* view = app.Frame()->Menu(1);
+            for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+                app.Frame()->menuBar()->setActiveAction(view->menuAction());
+                QVERIFY(QTest::qWaitForWindowExposed(view));
+                QAction* item = app.Frame()->CommandAction(id);
+                QVERIFY(item->isChecked());
+                QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(item).center());
+            }
+            RegisterStandInListTemplates();
+            app.Frame()->RouteCommand(ID_ALL_HAIKU);
+            Search(app.Frame(), u"b"_qs);
+            Search(app.Frame(), u"a"_qs);
+            QCOMPARE(Entries(), (QStringList{u"a"_qs, u"b"_qs}));  // Find17 alone loads nothing
+            Search(app.Frame(), u"a"_qs);  // same text, same case: unchanged
+            QCOMPARE(Entries().size(), 2);
+            Search(app.Frame(), u"A"_qs);  // another case is a new entry
+            QVERIFY(Entries().indexOf(u"A"_qs) < Entries().indexOf(u"b"_qs));
+            Search(app.Frame(), QString());  // an empty text never enters the history
+            Search(app.Frame(), u"俳句"_qs);
+            QCOMPARE(Entries().size(), 4);
+            QCOMPARE(Entries().last(), u"俳句"_qs);
+            for (int i = 20; i >= 1; --i) Search(app.Frame(), u"w%1"_qs.arg(i, 2, 10, QChar(u'0')));
+            saved = Entries().mid(0, 16);
+            QVERIFY(app.Close());
+        }
+        const QByteArray ini = ReadBytes(Ini());
+        QVERIFY(WindowPosOf(ini).startsWith("0,1,"));  // its numbers: the maximised case
+        // The first 16 in the box's order (their keys: the profile's unit test).
+        QVERIFY(ini.contains("Find1=" + saved[0].toUtf8() + "\r\n"));
+        AppSession app(m_dir->path());
+        QCOMPARE(app.Frame()->geometry(), placed);
+        QVERIFY(!app.Frame()->isMaximized());
+        QVERIFY(!app.Frame()->ToolBar()->isVisible() && !app.Frame()->StatusBar()->isVisible());
+        app.Frame()->UpdateCommandUI();
+        QVERIFY(!app.Frame()->CommandAction(ID_VIEW_TOOLBAR)->isChecked());
+        QVERIFY(!app.Frame()->CommandAction(ID_VIEW_STATUS_BAR)->isChecked());
+        QCOMPARE(Entries().size(), 17);  // the keys above the 16 stay and load again
+        for (const QString& entry : saved) QVERIFY(Entries().contains(entry));
+        QCOMPARE(theSearchBar.GetCombo()->currentText(), Entries().first());
+        QVERIFY(!theSearchBar.GetCombo()->isEnabled());
+    }
+    void maximisedComesBackMaximisedAndIsSavedSo() {
+        WriteBytes(Ini(), "[Settings]\r\nWindowPos=2,3,-1,-1,-1,-1,10,10,400,300\r\n");
+        AppSession app(m_dir->path());
+        QVERIFY(app.Frame()->isMaximized());
+        QCOMPARE(app.Frame()->normalGeometry(), QRect(10, 10, 390, 290));
+        QVERIFY(app.Close());
+        const QByteArray value = WindowPosOf(ReadBytes(Ini()));
+        QVERIFY2(value.startsWith("2,3,") && value.endsWith(",10,10,400,300"), value.constData());
+    }
+    void unusablePlacementsAreCorrectedOrLeftToThePlatform() {
+        GuiNoticeRecorder notices;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {  // Off every screen: moved onto the nearest one.
+            WriteBytes(Ini(),
+                       "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,-5000,-4000,-4600,-3700\r\n");
+            AppSession app(m_dir->path());
+            QVERIFY(screen.contains(app.Frame()->geometry()));
+            QCOMPARE(app.Frame()->size(), QSize(400, 300));
+        }
+        {  // Without a size: neither placed nor centred.
+            WriteBytes(Ini(), "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,500,500,100,100\r\n");
+            AppSession app(m_dir->path());
+            QVERIFY(app.Frame()->isVisible());
+            QCOMPARE(app.Frame()->pos(), QPoint(0, 0));
+        }
+        QVERIFY(QFile::remove(Ini()));
+        AppSession app(m_dir->path());
+        // Without a placement: centred before it was shown, its frame's margins not known yet.
+        const QPoint offset = app.Frame()->frameGeometry().center() - screen.center();
+        QVERIFY(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4);
+        QVERIFY(notices.messages.isEmpty());
+    }
+    void firstStartGreyedThenSearchesHandOverCp932AndEnterStartsNothing() {
+        AppSession app(m_dir->path());
+        QComboBox* box = theSearchBar.GetCombo();
+        QCOMPARE(box->count(), 0);
+        QVERIFY(box->currentText().isEmpty());
+        QVERIFY(box->isEditable());  // greyed till a haiku list is active: tst_mainframe
+        RegisterStandInListTemplates();
+        app.Frame()->RouteCommand(ID_ALL_HAIKU);
+        auto* view = static_cast<StandInHaikuListView*>(app.Frame()->GetActiveView());
+        Search(app.Frame(), u"浅間"_qs);
+        QCOMPARE(view->lastSearch, std::string("\x90\xf3\x8a\xd4"));
+        // A text cp932 cannot carry is handed over but not remembered.
+        Search(app.Frame(), u"🌸"_qs);
+        QCOMPARE(Entries(), QStringList{u"浅間"_qs});
+        QCOMPARE(view->searches, 2);
+        box->setFocus();
+        box->setEditText(u"typed"_qs);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(view->searches, 2);
+        QCOMPARE(box->count(), 1);
+    }
+
+private:
+    QString Ini() const { return m_dir->filePath(u"tst_nextstart.INI"_qs); }
+    std::optional<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(NextStartTest)
+#include "tst_nextstart.moc"
