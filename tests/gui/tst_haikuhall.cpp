@@ -2,7 +2,8 @@
 // seven columns, sorting with the header's mark, the search through the search bar,
 // the search box following the active window, the double-click and Enter that open
 // the card. The season-word list: kigo.txt in four columns, sorting, the double-click
-// that opens the reader on the row's word. Both with their file missing.
+// that opens the reader on the row's word. Both with their file missing. The calendar
+// hall: the correspondence table and the display-year dialog.
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -18,10 +19,13 @@
 #include "HaikuTestSupport.h"
 #include "app/Resource.h"
 #include "app/SearchBar.h"
+#include "calendar/DisplayYearDlg.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
+#include "platform/SpinButtonCtrl.h"
 #include "reader/ReaderDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -50,6 +54,20 @@ static QString RunsModal(const std::function<void()>& action) {
     return shown;
 }
 
+// Finishes the next year dialog once it is shown: steps its year spin, then OK or
+// Cancel. The year field shows the year, kept within 1874 to 1959.
+static void AnswerYearDialog(int steps, bool ok) {
+    QTimer::singleShot(0, [steps, ok] {
+        auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        CSpinButtonCtrl* spin = dialog->YearSpin();
+        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? spin->StepUp() : spin->StepDown();
+        const int shown = std::clamp(1874 + steps, 1874, 1959);
+        QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), QString::number(shown));
+        ok ? dialog->accept() : dialog->reject();
+    });
+}
+
 class TestHaikuHall : public QObject {
     Q_OBJECT
 
@@ -72,6 +90,10 @@ private:
         QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
     }
 
+    COldNewSimpleListView* OpenCalendar() {
+        return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
+                                                   {700, 500});
+    }
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
@@ -227,6 +249,36 @@ private slots:
         QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
+    }
+
+    void opensAt1874AndLeftClickSelectsNothing() {
+        COldNewSimpleListView* view = OpenCalendar();
+        CListCtrl* list = view->GetListCtrl();
+        QCOMPARE(list->GetItemCount(), 354);
+        QCOMPARE(list->GetColumnCount(), 7);
+        QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
+        ClickRow(list, 3);
+        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+    }
+
+    void theDialogChangesTheYearOnOkOnly() {
+        // Opened by the command or a right click; spin steps; OK; the year shown then.
+        const std::tuple<bool, int, bool, int> cases[] = {
+            {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
+            {true, 90, true, 1959},  {false, -3, true, 1874}};
+        for (const auto& [rightClick, steps, ok, year] : cases) {
+            COldNewSimpleListView* other = OpenCalendar();
+            COldNewSimpleListView* view = OpenCalendar();
+            CListCtrl* list = view->GetListCtrl();
+            AnswerYearDialog(steps, ok);
+            if (rightClick) QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+            else QVERIFY(m_frame->Frame()->RouteCommand(ID_DISP_YEAR));
+            QCOMPARE(view->m_nYear, year);
+            QCOMPARE(list->GetItemCount(), year == 1876 ? 384 : 354);  // 1876 has a leap month
+            QVERIFY(view->GetDocument()->GetTitle().contains(QString::number(year) + u"年"_s));
+            QCOMPARE(other->m_nYear, 1874);  // each table is its own
+            m_frame->CloseAll();
+        }
     }
 
 private:
