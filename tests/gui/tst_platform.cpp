@@ -50,8 +50,8 @@ private slots:
             QTimer::singleShot(0, [button, &shown] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (!box) return;
-                shown = box->button(QMessageBox::Yes)->text() + box->button(QMessageBox::No)->text() +
-                        box->button(QMessageBox::Cancel)->text();
+                shown = box->button(QMessageBox::Yes)->text() +
+                        box->button(QMessageBox::No)->text() + box->button(QMessageBox::Cancel)->text();
                 button == QMessageBox::No ? box->button(button)->click() : box->reject();
             });
             QCOMPARE(sink.AskYesNoCancel("save?"), answer);
