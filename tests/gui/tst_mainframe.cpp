@@ -313,7 +313,6 @@ private slots:
                                              << utf8Added + "\n";
         QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "a\r\n") << u"a\n"_qs
                                          << utf8Added + "\r\n";
-        QTest::newRow("CR only") << QByteArray("a\rb\r") << u"a\nb\n"_qs << cp932Added + "\r";
         QTest::newRow("U+2029") << u"俳\u2029句\u2029"_qs.toUtf8() << u"俳\n句\n"_qs
                                 << utf8Added + "\u2029";
     }

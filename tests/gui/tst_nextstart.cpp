@@ -120,9 +120,7 @@ private slots:
     void firstStartGreyedThenSearchesHandOverCp932AndEnterStartsNothing() {
         AppSession app(m_dir->path());
         QComboBox* box = theSearchBar.GetCombo();
-        QCOMPARE(box->count(), 0);
-        QVERIFY(box->currentText().isEmpty());
-        QVERIFY(box->isEditable());  // greyed till a haiku list is active: tst_mainframe
+        QCOMPARE(box->count(), 0);  // greyed till a haiku list is active: tst_mainframe
         RegisterStandInListTemplates();
         app.Frame()->RouteCommand(ID_ALL_HAIKU);
         auto* view = static_cast<StandInHaikuListView*>(app.Frame()->GetActiveView());
@@ -158,11 +156,11 @@ private slots:
             "[Settings]\r\nWindowPos=4294967295,99,7,7,7,7,900000,900000,-900000,-900000\r\n");
         // Write failures are not reported, and the file stays as it is.
         row("read-only", "[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,10,10,500,400\r\n", true);
-        row("spaces and capitals", {}, false, u"My Haiku Museum/TAVELO"_qs);
-        row("double-byte folder", {}, false, u"俳句の博物館/暦"_qs);
-        QString deep;
+        // Spaces, capitals, double-byte names, more than 255 bytes (the profile's unit test
+        // has each of them on its own).
+        QString deep = u"My Haiku Museum/TAVELO/"_qs;
         while (deep.toUtf8().size() < 400) deep += u"ずっと深いフォルダ/"_qs;
-        row("folder longer than 255 bytes", {}, false, deep);
+        row("odd folder", {}, false, deep);
     }
     void startsWithWhateverIniAndFolderAndKeepsTheFile() {
         QFETCH(QByteArray, ini);
