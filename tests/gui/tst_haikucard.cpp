@@ -1,7 +1,5 @@
-// The haiku card: its fields, stepping by keys and arrows with clamping, the tab
-// order, the stored index and mode on every way of closing, the start-up check box,
-// an unreadable commentary file; and the card at start-up and from the command. The
-// one-point tips dialog, the other greeting.
+// The two greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
+// unreadable commentary, start-up and command) and the one-point tips dialog.
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>

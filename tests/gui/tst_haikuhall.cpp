@@ -1,9 +1,6 @@
-// The two lists of the haiku collection. The haiku list: the built-in collection in
-// seven columns, sorting with the header's mark, the search through the search bar,
-// the search box following the active window, the double-click and Enter that open
-// the card. The season-word list: kigo.txt in four columns, sorting, the double-click
-// that opens the reader on the row's word. Both with their file missing. The calendar
-// hall: the correspondence table and the display-year dialog.
+// The list halls: the haiku list and the season-word list (columns, sorting, the search,
+// the card or reader a row opens, a missing file) and the calendar hall's table and
+// display-year dialog.
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>

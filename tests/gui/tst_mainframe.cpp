@@ -1,8 +1,6 @@
-// The main frame: its menus with and without a child window, the greying of commands
-// by the routing (menus, tool bar and accelerators alike), the reader commands, prompts
-// and tool tips, the lock indicators, the window arrangements and a picture of it all.
-// Its plain-text edit windows: new and open, loading and saving in the file's own
-// encoding, read-only files, and the questions asked before closing a modified one.
+// The main frame (menus, greying by the routing, the reader commands, prompts, lock
+// panes, window arrangements, a picture) and its plain-text edit windows (encodings,
+// read-only files, the questions before closing a modified one).
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -1,7 +1,6 @@
-// Start-up with whatever INI and working folder, keeping what the file held; and what
-// one run leaves in the INI for the next: the window's placement ("WindowPos", written at
-// every close request, ignored or corrected when it cannot be used), the bars hidden from
-// the view menu and the search history; and the search bar's box itself.
+// Start-up with whatever INI and working folder, keeping what the file held; what one
+// run leaves in the INI for the next (placement, hidden bars, search history), unusable
+// placements corrected; and the search bar's box.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>

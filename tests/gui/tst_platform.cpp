@@ -1,7 +1,5 @@
-// The platform helpers windows rely on, on a desktop at twice the scale: drawn images
-// are drawn for the device pixels (no stretched, smoothed bitmaps); message boxes are
-// captioned with the title, answered by the button pressed and speak Japanese; the
-// face map with the shared font description; dialog units.
+// The platform helpers on a desktop at twice the scale: images drawn for the device
+// pixels, message boxes, fonts and dialog units.
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QMessageBox>
