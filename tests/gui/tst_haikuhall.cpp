@@ -251,8 +251,6 @@ private slots:
     void opensAt1874AndLeftClickSelectsNothing() {
         COldNewSimpleListView* view = OpenCalendar();
         CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(list->GetItemCount(), 354);
-        QCOMPARE(list->GetColumnCount(), 7);
         QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
         ClickRow(list, 3);
         QVERIFY(list->selectionModel()->selectedRows().isEmpty());

@@ -20,7 +20,6 @@
 #include "AppSession.h"
 #include "GuiNoticeRecorder.h"
 #include "ReaderTestSupport.h"
-#include "StandInListViews.h"
 #include "app/LockIndicators.h"
 #include "app/QuillaryDoc.h"
 #include "app/QuillaryView.h"

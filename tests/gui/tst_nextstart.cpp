@@ -12,7 +12,6 @@
 
 #include "AppSession.h"
 #include "GuiNoticeRecorder.h"
-#include "StandInListViews.h"
 #include "app/Resource.h"
 #include "app/SearchBar.h"
 #include "platform/CommandIds.h"

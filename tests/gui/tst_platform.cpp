@@ -56,7 +56,7 @@ private slots:
             QCOMPARE(shown, u"はい(&Y)いいえ(&N)キャンセル"_qs);
         }
     }
-    void faceMapAndTheSharedFontDescription() {
+    void fontsAndDialogUnits() {
         // The faces of the documents map onto installed ones; others pass unchanged.
         const QString gothic = FontFace(u"ＭＳ ゴシック"_qs);
         QVERIFY(QFontDatabase::families().contains(gothic) || gothic == u"monospace"_qs);
@@ -70,15 +70,13 @@ private slots:
         QCOMPARE(small.family(), gothic);
         QVERIFY(small.fixedPitch() && big.fixedPitch() && !small.italic());
         QCOMPARE(small.weight(), QFont::Normal);
-    }
-    void dialogUnitsFollowTheFont() {
         CDialogUnits fixed(6, 13);
         QCOMPARE(fixed.Size(217, 55), QSize(326, 89));  // rounded as MulDiv rounds
         QCOMPARE(fixed.Rect(40, 10, 119, 8), QRect(60, 16, 179, 13));
         CDialogUnits fromFont(DialogFont());
         QVERIFY(fromFont.BaseX() > 0 && fromFont.BaseY() > fromFont.BaseX());
     }
-    void toolBarAndSearchImagesAreDrawnForTheDevicePixels() {
+    void imagesAreDrawnForTheDevicePixels() {  // tool bar, search button, reader arrows
         QTemporaryDir dir;
         AppSession app(dir.path());
         QVERIFY(app.Started());
@@ -98,8 +96,6 @@ private slots:
         QCOMPARE(images, 7);  // six tool-bar commands and the search button
         QCOMPARE(app.Frame()->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(64, 64));
         QVERIFY(app.Close());
-    }
-    void readerArrowsAreDrawnForTheDevicePixels() {
         for (ArrowImage image : {ArrowImage::Back, ArrowImage::BackUnavailable, ArrowImage::Forward,
                                  ArrowImage::ForwardUnavailable}) {
             const QPixmap arrow = MakeArrowImage(image);
