@@ -199,9 +199,8 @@ private slots:
         QCOMPARE(enabled(commands), u"11000100"_qs);  // nothing selected, nothing to undo
         QVERIFY(m_frame->AcceleratorAction(ID_FILE_SAVE)->isEnabled());
         QVERIFY(!m_frame->AcceleratorAction(ID_NEXT_PANE)->isEnabled());
-        auto* view = static_cast<CQuillaryView*>(m_frame->GetActiveView());
-        view->GetEditCtrl()->insertPlainText(u"text"_qs);
-        view->GetEditCtrl()->selectAll();
+        ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"text"_qs);
+        ActiveEditView(m_frame)->GetEditCtrl()->selectAll();
         QCOMPARE(enabled(commands), u"11111100"_qs);  // no window is split into panes
         m_frame->RouteCommand(ID_ALL_HAIKU);  // a list window: no text to save or edit
         QCOMPARE(enabled(commands), u"00000100"_qs);
@@ -271,10 +270,9 @@ private slots:
     void pictureOfTheMainWindowWithAnEditWindow() {
         m_frame->resize(760, 480);
         theApp.OnFileNew();
-        static_cast<CQuillaryView*>(m_frame->GetActiveView())
-            ->GetEditCtrl()
-            ->setPlainText(u"春の風\n句帳をひらく\n窓の下\n\nTavelo の句をここに書き留める。長い行は"
-                           "ウィンドウの幅で折り返され、横スクロールバーは出ません。"_qs);
+        ActiveEditView(m_frame)->GetEditCtrl()->setPlainText(
+            u"春の風\n句帳をひらく\n窓の下\n\nTavelo の句をここに書き留める。長い行は"
+            "ウィンドウの幅で折り返され、横スクロールバーは出ません。"_qs);
         m_frame->MdiArea()->activeSubWindow()->setGeometry(20, 16, 420, 260);
         QVERIFY(QTest::qWaitForWindowExposed(m_frame));
         QVERIFY(KeepPicture(m_frame, u"main-window"_qs));
