@@ -1,21 +1,23 @@
 // Runs the application's start-up in a working directory for one window test and
 // shuts it down again (closing the main frame as the user would, then the
-// application's exit), restoring the previous directory. Header-only so that every
-// tst_*.cpp can include it.
-//
-//   QTemporaryDir dir;
-//   AppSession app(dir.path());           // InitInstance in dir
-//   QVERIFY(app.Frame()->isVisible());
-//   app.Close();                          // WindowPos, history and recent files written
+// application's exit), restoring the previous directory.
 #pragma once
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ProfileStore.h"
 #include "app/QuillaryApp.h"
+#include "app/QuillaryDoc.h"
+#include "app/Resource.h"
+#include "app/SearchBar.h"
+#include "platform/DocTemplate.h"
+#include "platform/View.h"
 
 class AppSession {
 public:
@@ -47,8 +49,7 @@ public:
 
     // Asks the main frame to close; true when it closed and the application exited.
     bool Close() {
-        if (!Frame()) return false;
-        if (!Frame()->close()) return false;
+        if (!Frame() || !Frame()->close()) return false;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (Frame()) return false;
         theApp.ExitInstance();
@@ -62,13 +63,54 @@ private:
     bool m_exited = false;
 };
 
-// Reads a whole file as bytes (empty when missing).
+// A session in a temporary working directory of its own (made in init(), gone in cleanup()).
+struct TempSession {
+    QTemporaryDir dir;
+    AppSession app{dir.path()};
+};
+
+// A whole file's bytes (empty when missing), and a file written with bytes.
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+// Test stand-ins for the list views other parts of the program build: a view that
+// serves the search as the haiku list does, and a plain list view. Register them with
+// RegisterStandInListTemplates() after start-up; ExitInstance drops them again.
+class StandInListView : public CView {
+public:
+    StandInListView() { SetContentWidget(new QLabel(u"list"_qs, this)); }
+};
+
+class StandInHaikuListView : public StandInListView {
+public:
+    StandInHaikuListView() {
+        AddCommand(ID_SEARCH, [this] {
+            lastSearch = theSearchBar.TakeSearchText();
+            ++searches;
+        });
+    }
+    void OnActivateView(bool activate) override { theSearchBar.EnableSearchBox(activate); }
+
+    std::string lastSearch;
+    int searches = 0;
+};
+
+inline CMultiDocTemplate* StandInTemplate(int id, CMultiDocTemplate::ViewFactory newView) {
+    auto* t = new CMultiDocTemplate(
+        id, u"『Tavelo』博物館"_qs, [] { return new CQuillaryDoc; }, [] { return new CChildFrame; },
+        std::move(newView));
+    theApp.AddDocTemplate(t);
+    return t;
+}
+
+inline void RegisterStandInListTemplates() {
+    theApp.m_pHaikuTemplate =
+        StandInTemplate(IDR_HAIKU_LIST, [] { return new StandInHaikuListView; });
+    theApp.m_pKigoTemplate = StandInTemplate(IDR_KIGO_LIST, [] { return new StandInListView; });
 }

@@ -1,11 +1,6 @@
-// A notice sink for window tests: a RecordingNoticeSink that also keeps every
-// message box as a QString, and answers Yes/No/Cancel questions from a queue
-// (Cancel when it runs dry, which keeps everything as it is). Nothing ever blocks
-// on a real message box.
-//
-//   GuiNoticeRecorder notices;
-//   notices.answers.append(NoticeAnswer::No);
-//   ... ; QCOMPARE(notices.messages.size(), 1);
+// A notice sink for window tests: a RecordingNoticeSink that also keeps every message
+// box as a QString, and answers Yes/No/Cancel questions from a queue (Cancel when it
+// runs dry, which keeps everything as it is). Nothing blocks on a real message box.
 #pragma once
 
 #include <QList>

@@ -34,11 +34,7 @@ public:
         m_frame->resize(size);
         m_frame->show();
     }
-    ~ListFrame() override {
-        CloseAll();
-        m_templates.clear();
-        delete m_frame;
-    }
+    ~ListFrame() override { CloseAll(), m_templates.clear(), delete m_frame; }
     void CloseAll() {
         for (auto& [id, docTemplate] : m_templates) docTemplate->CloseAllDocuments();
     }

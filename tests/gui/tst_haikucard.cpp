@@ -1,8 +1,7 @@
-// The haiku card: its fields, stepping by keys and arrows with clamping, the tab
-// order, the stored index and mode on every way of closing, the start-up check box,
-// an unreadable commentary file; and the card at start-up and from the command.
+// The two greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
+// unreadable commentary, start-up and command) and the one-point tips dialog.
 #include <QCheckBox>
-#include <QTimer>
+#include <QPushButton>
 #include <QtTest>
 #include <fstream>
 #include <functional>
@@ -18,16 +17,19 @@
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "platform/SpinButtonCtrl.h"
+#include "reader/TipsDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+static void Press(CTipsDialog& dialog, int id) {
+    dialog.findChild<QPushButton*>(QString::number(id))->click();
+}
 
-QString Number(int shown) { return u"登録全句の番号 : "_s + QString::number(shown); }
+static QString Number(int shown) { return u"登録全句の番号 : "_s + QString::number(shown); }
 
 // Drives the next card with act once it is the active window; a card left open is
 // cancelled.
-void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
+static void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
     QTimer::singleShot(0, [act] {
         auto* card = qobject_cast<CHaikuCardDlg*>(QApplication::activeModalWidget());
         QVERIFY(card && QTest::qWaitForWindowActive(card));
@@ -37,7 +39,7 @@ void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
 }
 
 // Runs the card on the stored index (mode 0) and drives it with act.
-void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
+static void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
     theProfile.SetHaikuNo(index);
     QString number;
     OnNextCard([&number, act](CHaikuCardDlg* card) {
@@ -47,8 +49,6 @@ void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
     CHaikuCardDlg::RunWithStoredHaiku();
     QVERIFY2(!number.isEmpty(), "the card opened");
 }
-
-}  // namespace
 
 class TestHaikuCard : public QObject {
     Q_OBJECT
@@ -74,7 +74,6 @@ private slots:
             // on the first row and nothing after it moves.
             {1039, u"山の雪が解けはじめ、千曲川の瀬音が1日ごとに大\nきくなる。\n耳で春を知る。"_s}};
         for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
-        QVERIFY(card.Control(1002)->isHidden() && card.Control(1020)->isHidden());
         QVERIFY(notices.messages.empty());
         auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
         QVERIFY(check->isChecked());  // no INI: shown at start-up
@@ -183,7 +182,64 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
+    // The one-point tips: the dialog's buttons (wrapping is the tips reader's unit test),
+    // the profile keys it reads and writes, and a missing tips file.
+    void tipsPreviousButtonAndCheckBox() {
+        RecordingNoticeSink notices;
+        AddTips();
+        theProfile.SetOnePoint(9);  // beyond the last: the first
+        CTipsDialog dialog;
+        QVERIFY(dialog.OnInitDialog());
+        QCOMPARE(Shown(dialog.Title()), u"1番目のヒント\n"_s);
+        Press(dialog, 1033);  // previous from the first: the last
+        QCOMPARE(dialog.CurrentTip(), 5);
+        QCOMPARE(Shown(dialog.Title()), u"5番目のヒント\n"_s);
+        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
+        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
+        for (int after : {0, 1}) {
+            box->click();
+            QCOMPARE(theProfile.GetOnePointView(), after);
+            QCOMPARE(box->isChecked(), after == 1);
+        }
+        QVERIFY(notices.messages.empty());
+    }
+
+    void tipsGreetAtStartUpAndClosingSavesTheNextTip() {
+        RecordingNoticeSink notices;
+        AddTips();
+        WriteBytes(Dir() + u"/tst_haikucard.INI"_s, "[Settings]\r\nHaikuView=0\r\n");
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* tips = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
+            if (!tips) return;
+            shown = Shown(tips->Title());
+            Press(*tips, 1009);
+            Press(*tips, 1015);
+        });
+        AppSession app(Dir(), AppSession::Greeting::Show);
+        QVERIFY(app.Started());
+        QCOMPARE(shown, u"1番目のヒント\n"_s);
+        QCOMPARE(theProfile.GetOnePoint(), 3);
+        QVERIFY(notices.messages.empty());
+        QVERIFY(app.Close());
+    }
+
+    void missingTipsFileShowsTheNoticeAndClosesTheDialog() {
+        RecordingNoticeSink notices;
+        theProfile.SetOnePoint(4);
+        QCOMPARE(CTipsDialog().DoModal(), int(QDialog::Rejected));
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(notices.messagesUtf8[0]),
+                 Dir() + u"/TxtData/onepoint.txt\nファイル を読み出し出来ません."_s);
+        QCOMPARE(theProfile.GetOnePoint(), 0);  // the next opening shows the last tip
+    }
+
 private:
+    void AddTips() const {
+        const std::string tips = m_museum->Path() + "/TxtData/onepoint.txt";
+        std::filesystem::copy_file(TestTxtData("onepoint.txt"), tips);
+    }
+    QString Dir() const { return QString::fromStdString(m_museum->Path()); }
     std::unique_ptr<TempMuseum> m_museum;
 };
 

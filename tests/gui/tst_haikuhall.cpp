@@ -1,15 +1,12 @@
-// The two lists of the haiku collection. The haiku list: the built-in collection in
-// seven columns, sorting with the header's mark, the search through the search bar,
-// the search box following the active window, the double-click and Enter that open
-// the card. The season-word list: kigo.txt in four columns, sorting, the double-click
-// that opens the reader on the row's word. Both with their file missing.
+// The list halls: the haiku list and the season-word list (columns, sorting, the search,
+// the card or reader a row opens, a missing file) and the calendar hall's table and
+// display-year dialog.
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 #include <sys/stat.h>
 #include <algorithm>
@@ -20,25 +17,26 @@
 #include "HaikuTestSupport.h"
 #include "app/Resource.h"
 #include "app/SearchBar.h"
+#include "calendar/DisplayYearDlg.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
 #include "haiku/KigoListView.h"
+#include "platform/SpinButtonCtrl.h"
 #include "reader/ReaderDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 // Topic 0 is the index topic (no season); 初刷 has no reading.
-const char* kTestKigo =
+static const char* kTestKigo =
     "[*]\nk1:季語\nk2:きご\nl4:\n[*]\nk1:雪解け\nk2:ゆきどけ\nk3:春\nd:雪が解けること。\n"
     "[*]\nk1:蚕\nk2:かいこ\nk3:春\nd:かいこ。\n[*]\nk1:初刷\nk3:新年\nd:新年最初の印刷。\n"
     "[*]\nk1:朝顔\nk2:あさがお\nk3:秋\nd:あさがお。\n";
 
 // What the card (its number) or the reader (key|caption) shows that the action
 // opens; the main window is active again afterwards.
-QString RunsModal(const std::function<void()>& action) {
+static QString RunsModal(const std::function<void()>& action) {
     QString shown;
     QTimer::singleShot(0, [&shown] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -54,7 +52,19 @@ QString RunsModal(const std::function<void()>& action) {
     return shown;
 }
 
-}  // namespace
+// Finishes the next year dialog once it is shown: steps its year spin, then OK or
+// Cancel. The year field shows the year, kept within 1874 to 1959.
+static void AnswerYearDialog(int steps, bool ok) {
+    QTimer::singleShot(0, [steps, ok] {
+        auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        CSpinButtonCtrl* spin = dialog->YearSpin();
+        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? spin->StepUp() : spin->StepDown();
+        const int shown = std::clamp(1874 + steps, 1874, 1959);
+        QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), QString::number(shown));
+        ok ? dialog->accept() : dialog->reject();
+    });
+}
 
 class TestHaikuHall : public QObject {
     Q_OBJECT
@@ -78,6 +88,10 @@ private:
         QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
     }
 
+    COldNewSimpleListView* OpenCalendar() {
+        return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
+                                                   {700, 500});
+    }
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
@@ -235,6 +249,34 @@ private slots:
         QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
+    }
+
+    void opensAt1874AndLeftClickSelectsNothing() {
+        COldNewSimpleListView* view = OpenCalendar();
+        CListCtrl* list = view->GetListCtrl();
+        QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
+        ClickRow(list, 3);
+        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+    }
+
+    void theDialogChangesTheYearOnOkOnly() {
+        // Opened by the command or a right click; spin steps; OK; the year shown then.
+        const std::tuple<bool, int, bool, int> cases[] = {
+            {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
+            {true, 90, true, 1959},  {false, -3, true, 1874}};
+        for (const auto& [rightClick, steps, ok, year] : cases) {
+            COldNewSimpleListView* other = OpenCalendar();
+            COldNewSimpleListView* view = OpenCalendar();
+            CListCtrl* list = view->GetListCtrl();
+            AnswerYearDialog(steps, ok);
+            if (rightClick) QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+            else QVERIFY(m_frame->Frame()->RouteCommand(ID_DISP_YEAR));
+            QCOMPARE(view->m_nYear, year);
+            QCOMPARE(list->GetItemCount(), year == 1876 ? 384 : 354);  // 1876 has a leap month
+            QVERIFY(view->GetDocument()->GetTitle().contains(QString::number(year) + u"年"_s));
+            QCOMPARE(other->m_nYear, 1874);  // each table is its own
+            m_frame->CloseAll();
+        }
     }
 
 private:

@@ -74,9 +74,8 @@ private slots:
         // Point at the first link of the overview and preview its topic below.
         CTextPane* pane = dialog.MainPane();
         const CTextPane::Link* link = nullptr;
-        for (int row = 0; row < pane->ShownRows() && !link; ++row) {
+        for (int row = 0; row < pane->ShownRows() && !link; ++row)
             if (!pane->RowLinks(row).empty()) link = &pane->RowLinks(row).front();
-        }
         QVERIFY2(link, "the chronology's overview links to other topics");
         std::string key = link->key;
         SendMouse(&dialog, QEvent::MouseMove, pane->mapTo(&dialog, link->rect.center()));
