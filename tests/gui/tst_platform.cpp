@@ -15,8 +15,11 @@
 #include "app/QtTranslations.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
+#include "platform/ListCtrl.h"
 #include "platform/QtNoticeSink.h"
 #include "reader/ArrowImages.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,6 +35,18 @@ int SmoothedPixels(const QPixmap& pixmap) {
     return count;
 }
 
+// A list of two columns, shown, and its rows as painted.
+void AddTwoColumns(CListCtrl& list, int width) {
+    for (int c = 0; c < 2; ++c) list.InsertColumn(c, u"H"_s, width, Qt::AlignLeft);
+}
+QImage PaintedRows(CListCtrl& list) {
+    list.resize(400, 120);
+    list.show();
+    if (!QTest::qWaitForWindowExposed(&list)) return {};
+    QCoreApplication::processEvents();
+    return list.viewport()->grab().toImage();
+}
+
 }  // namespace
 
 class PlatformTest : public QObject {
@@ -40,6 +55,25 @@ private slots:
     void messageBoxesAreCaptionedAndAnsweredByTheButtonPressed();
     void faceMapAndTheSharedFontDescription();
     void dialogUnitsFollowTheFont();
+    // A cell changed after its first paint looks as a cell made that way: a new text,
+    // and a narrower column cutting with "..." a text first shown whole.
+    void listCellsPaintTheirCurrentTextAndWidth() {
+        const QString longText = u"春の海ひねもすのたりのたりかな"_s;
+        CListCtrl list;
+        AddTwoColumns(list, 150);
+        list.SetRows({{u"古池"_s, longText}});
+        const QImage first = PaintedRows(list);
+        list.SetItemText(0, 0, longText);
+        list.setColumnWidth(0, 40);
+        list.setColumnWidth(1, 40);
+        const QImage changed = PaintedRows(list);
+        list.hide();
+        CListCtrl made;
+        AddTwoColumns(made, 40);
+        made.SetRows({{longText, longText}});
+        QVERIFY(!first.isNull() && changed != first);
+        QCOMPARE(changed, PaintedRows(made));
+    }
     void toolBarAndSearchImagesAreDrawnForTheDevicePixels() {
         QTemporaryDir dir;
         AppSession app(dir.path());
