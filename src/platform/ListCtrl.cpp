@@ -116,21 +116,12 @@ private:
 };
 
 // Paints a cell as the style does (background, selection, focus frame), its text on
-// one line, cut with "..." where the cell is too narrow. Each shown cell's text is laid
-// out once and kept until the rows change, so a repaint lays out nothing and a first
-// paint lays out only the cells it shows, once each.
+// one line, cut with "..." where the cell is too narrow. A text is laid out once per
+// width and font and kept, so a repaint lays out nothing and a first paint lays out
+// each distinct shown text once (a season or a year repeats down a column).
 class CCellDelegate : public QStyledItemDelegate {
 public:
-    explicit CCellDelegate(QAbstractItemModel* model, QObject* parent) : QStyledItemDelegate(parent) {
-        auto forget = [this] { m_texts.clear(); };
-        connect(model, &QAbstractItemModel::modelReset, this, forget);
-        connect(model, &QAbstractItemModel::layoutChanged, this, forget);
-        connect(model, &QAbstractItemModel::dataChanged, this, forget);
-        connect(model, &QAbstractItemModel::rowsInserted, this, forget);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
-        connect(model, &QAbstractItemModel::columnsInserted, this, forget);
-        connect(model, &QAbstractItemModel::columnsRemoved, this, forget);
-    }
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem opt = option;
@@ -141,7 +132,7 @@ public:
 
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
-        const QStaticText& text = TextOf(index, opt, textRect.width());
+        const QStaticText& text = TextOf(opt, textRect.width());
         const QSizeF size = text.size();
         const Qt::Alignment align = QStyle::visualAlignment(opt.direction, opt.displayAlignment);
         qreal x = textRect.left();
@@ -171,21 +162,21 @@ public:
     }
 
 private:
-    struct Laid {
-        QStaticText text;
-        QFont font;
-        int width = -1;
-    };
+    // Enough for every cell of a few screens at a few widths; a list whose columns are
+    // dragged through many widths starts afresh rather than growing without end.
+    static constexpr qsizetype kMaxTexts = 16384;
 
-    const QStaticText& TextOf(const QModelIndex& index, const QStyleOptionViewItem& opt, int width) const {
-        Laid& laid = m_texts[(static_cast<quint64>(index.row()) << 32) | static_cast<quint32>(index.column())];
-        if (laid.width == width && laid.font == opt.font) return laid.text;
-        laid.width = width;
-        laid.font = opt.font;
-        laid.text = MakeText(opt.text, opt.font);
-        if (laid.text.size().width() > width)
-            laid.text = MakeText(QFontMetrics(opt.font).elidedText(opt.text, opt.textElideMode, width), opt.font);
-        return laid.text;
+    const QStaticText& TextOf(const QStyleOptionViewItem& opt, int width) const {
+        if (opt.font != m_font || m_texts.size() >= kMaxTexts) {
+            m_texts.clear();
+            m_font = opt.font;
+        }
+        std::pair<QString, int> key(opt.text, width);
+        if (auto it = m_texts.constFind(key); it != m_texts.constEnd()) return *it;
+        QStaticText text = MakeText(opt.text, opt.font);
+        if (text.size().width() > width)
+            text = MakeText(QFontMetrics(opt.font).elidedText(opt.text, opt.textElideMode, width), opt.font);
+        return *m_texts.insert(std::move(key), std::move(text));
     }
 
     static QStaticText MakeText(const QString& string, const QFont& font) {
@@ -195,12 +186,13 @@ private:
         return text;
     }
 
-    mutable QHash<quint64, Laid> m_texts;
+    mutable QFont m_font;
+    mutable QHash<std::pair<QString, int>, QStaticText> m_texts;
 };
 
 CListCtrl::CListCtrl(QWidget* parent) : QTreeView(parent), m_model(new CListModel(this)) {
     setModel(m_model);
-    setItemDelegate(new CCellDelegate(m_model, this));
+    setItemDelegate(new CCellDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -30,7 +30,7 @@ std::string TextFile(long long megabytes) {
     std::string path = (std::filesystem::temp_directory_path() /
                         ("quillary-bench-edit-" + std::to_string(megabytes) + ".txt")).string();
     std::ofstream out(path, std::ios::binary);
-    const std::string line = "古池や蛙飛び込む水の音 - an old pond, a frog jumps in.\r\n";
+    const std::string line = "雪解けの千曲の瀬音高まりぬ - the river loud with snowmelt.\r\n";
     for (long long written = 0; written + static_cast<long long>(line.size()) <= megabytes * 1024 * 1024;
          written += static_cast<long long>(line.size()))
         out << line;

@@ -11,6 +11,7 @@
 #include "app/QtTranslations.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
+#include "platform/ListCtrl.h"
 #include "platform/QtNoticeSink.h"
 #include "reader/ArrowImages.h"
 
@@ -24,6 +25,18 @@ static int SmoothedPixels(const QPixmap& pixmap) {
             if (alpha != 0 && alpha != 255) ++count;
         }
     return count;
+}
+
+// A list of two columns, and its rows as painted once shown.
+static void AddTwoColumns(CListCtrl& list, int width) {
+    for (int c = 0; c < 2; ++c) list.InsertColumn(c, u"H"_qs, width, Qt::AlignLeft);
+}
+static QImage PaintedRows(CListCtrl& list) {
+    list.resize(400, 120);
+    list.show();
+    if (!QTest::qWaitForWindowExposed(&list)) return {};
+    QCoreApplication::processEvents();
+    return list.viewport()->grab().toImage();
 }
 
 class PlatformTest : public QObject {
@@ -75,6 +88,25 @@ private slots:
         QCOMPARE(fixed.Rect(40, 10, 119, 8), QRect(60, 16, 179, 13));
         CDialogUnits fromFont(DialogFont());
         QVERIFY(fromFont.BaseX() > 0 && fromFont.BaseY() > fromFont.BaseX());
+    }
+    // A cell changed after its first paint looks as a cell made that way: a new text,
+    // and a narrower column cutting with "..." a text first shown whole.
+    void listCellsPaintTheirCurrentTextAndWidth() {
+        const QString longText = u"千曲川の瀬音に明ける雪の朝"_qs;
+        CListCtrl list;
+        AddTwoColumns(list, 150);
+        list.SetRows({{u"浅間"_qs, longText}});
+        const QImage first = PaintedRows(list);
+        list.SetItemText(0, 0, longText);
+        list.setColumnWidth(0, 40);
+        list.setColumnWidth(1, 40);
+        const QImage changed = PaintedRows(list);
+        list.hide();
+        CListCtrl made;
+        AddTwoColumns(made, 40);
+        made.SetRows({{longText, longText}});
+        QVERIFY(!first.isNull() && changed != first);
+        QCOMPARE(changed, PaintedRows(made));
     }
     void imagesAreDrawnForTheDevicePixels() {  // tool bar, search button, reader arrows
         QTemporaryDir dir;
