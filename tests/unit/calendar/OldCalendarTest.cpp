@@ -98,14 +98,18 @@ TEST_F(OldCalendarTest, EveryYearIsALunarYearAndTheDaysRunOn) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
+// Era names and years across run edges, with the historical spellings of the nine eras
+// whose names the era list once carried misprinted (寛喜 to 享和).
 TEST_F(OldCalendarTest, EraNamesAndYears) {
     struct Era { int year; const char* name; int eraYear; };
     const Era eras[] = {
-        {593, "推古", 1},  {1392, "元中", 9},  {1393, "明徳", 4},  {1394, "応永", 1},
-        {1868, "明治", 1}, {1874, "明治", 7},  {1911, "明治", 44}, {1912, "大正", 1},
-        {1920, "大正", 9}, {1925, "大正", 14}, {1926, "昭和", 1},  {1959, "昭和", 34},
-        {1989, "平成", 1}, {2018, "平成", 30}, {2019, "令和", 1},  {2051, "令和", 33},
-        {749, "天平勝宝", 1},
+        {593, "推古", 1},   {628, "推古", 36},  {629, "舒明", 1},   {749, "天平勝宝", 1},
+        {854, "斉衡", 1},   {1229, "寛喜", 1},  {1392, "元中", 9},  {1393, "明徳", 4},
+        {1394, "応永", 1},  {1429, "永享", 1},  {1452, "享徳", 1},  {1487, "長享", 1},
+        {1528, "享禄", 1},  {1716, "享保", 1},  {1744, "延享", 1},  {1801, "享和", 1},
+        {1868, "明治", 1},  {1911, "明治", 44}, {1912, "大正", 1},  {1925, "大正", 14},
+        {1926, "昭和", 1},  {1959, "昭和", 34}, {1989, "平成", 1},  {2018, "平成", 30},
+        {2019, "令和", 1},  {2051, "令和", 33},
     };
     for (const Era& era : eras) {
         EXPECT_STREQ(calendar.GetEraName(era.year), era.name) << era.year;
