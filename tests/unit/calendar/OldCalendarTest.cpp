@@ -121,24 +121,21 @@ TEST_F(OldCalendarTest, YearsOutsideTheTableAreRefusedWithTheirCodesAndMonthsQui
     EXPECT_EQ(calendar.CheckYear(593, 1), 0);
     EXPECT_EQ(calendar.CheckYear(2051, 1), 0);
     EXPECT_EQ(calendar.GetEraName(592), nullptr);
-    EXPECT_EQ(calendar.GetEraYear(2052), -1);
+    // Years outside the table give -1 with a notice, month positions outside a year quietly.
+    EXPECT_EQ((std::vector<int>{calendar.GetEraYear(2052), calendar.GetLeapPosition(592),
+                                calendar.GetMonthDays(2052, 1), calendar.GetDayEto(592, 1, 1),
+                                calendar.GetMonthDays(1874, 13), calendar.GetMonthDays(1874, 0),
+                                calendar.GetMonthDays(1876, 14), calendar.GetDayEto(1874, -1, 1)}),
+              std::vector<int>(8, -1));
     EXPECT_EQ(calendar.ToNewDate(2100, 1, 1), (NewDate{0, 0, 0}));
-    EXPECT_EQ(calendar.GetLeapPosition(592), -1);
-    EXPECT_EQ(calendar.GetMonthDays(2052, 1), -1);
-    EXPECT_EQ(calendar.GetDayEto(592, 1, 1), -1);
-    // A month position outside a year of the table fails quietly.
-    EXPECT_EQ(calendar.GetMonthDays(1874, 13), -1);
-    EXPECT_EQ(calendar.GetMonthDays(1874, 0), -1);
-    EXPECT_EQ(calendar.GetMonthDays(1876, 14), -1);
     EXPECT_EQ(calendar.ToNewDate(1874, 13, 1), (NewDate{0, 0, 0}));
-    EXPECT_EQ(calendar.GetDayEto(1874, -1, 1), -1);
     EXPECT_STREQ(eto.GetEtoName(calendar.GetDayEto(1874, 13, 1)), "");
     int kinds[12] = {};
     calendar.StoreYear(2052, kinds, 0, 0, "x", 1);
     EXPECT_EQ(sink.messages, (std::vector<std::string>{
                                  "592年の旧暦は計算できません.4", "2052年の旧暦は計算できません.5",
-                                 "2100年の旧暦は計算できません.7", "592年の旧暦は計算できません.10",
-                                 "2052年の旧暦は計算できません.11", "592年の旧暦は計算できません.13",
+                                 "592年の旧暦は計算できません.10", "2052年の旧暦は計算できません.11",
+                                 "592年の旧暦は計算できません.13", "2100年の旧暦は計算できません.7",
                                  "2052年の旧暦は計算できません.3"}));
     // The table is unchanged by the refused store.
     EXPECT_EQ(calendar.ToNewDate(2051, 1, 1), (NewDate{2051, 2, 11}));
