@@ -162,11 +162,18 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     Findings findings;
     CheckKigoDocument(Scan(text), f.sections, f.table, "kigo.txt", findings);
     CheckDocument(Scan(text), "kigo.txt", "季語", findings);
-    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    EXPECT_TRUE(findings.Empty() && warnings.Empty()) << Shown(findings) << Shown(warnings);
+    // The index, the introduction, then one topic per word, New Year first and spring next.
+    const ScannedDocument document = Scan(text);
+    std::vector<std::string> keys;
+    for (const ScannedTopic& topic : document.topics) keys.push_back(topic.key1 + "|" + topic.key3);
+    ASSERT_EQ(keys.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 4),
+              (std::vector<std::string>{"季語|", std::string(kKigoIntroKey) + "|", "初日|新年", "春の雨|春"}));
 
     auto broken = [&](std::string from, std::string to) {
-        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
-            CheckKigoDocument(document, f.sections, f.table, "kigo.txt", result);
+        return Broken(text, from, to, [&](const ScannedDocument& copy, Findings& result) {
+            CheckKigoDocument(copy, f.sections, f.table, "kigo.txt", result);
         });
     };
     EXPECT_TRUE(broken("k3:秋", "k3:冬").Has("kigo-season"));
@@ -190,10 +197,16 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     Findings findings;
     CheckAnthology(Scan(text), five, f.sections, f.table, findings);
     EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    // The title topic with its index, then the years by their eras, in columns.
+    const ScannedDocument document = Scan(text);
+    ASSERT_EQ(document.topics.size(), 3u);
+    EXPECT_EQ(document.topics[2].key1, "1895年（明治28年）");
+    EXPECT_NE(text.find("　1894年（明治27年）                  　1895年（明治28年）\n"), std::string::npos);
+    EXPECT_EQ(AnthologyDocument(kAnthologies[1], f.haiku, eras, {}).find("名月や"), std::string::npos);
 
     auto broken = [&](std::string from, std::string to) {
-        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
-            CheckAnthology(document, five, f.sections, f.table, result);
+        return Broken(text, from, to, [&](const ScannedDocument& copy, Findings& result) {
+            CheckAnthology(copy, five, f.sections, f.table, result);
         });
     };
     Findings dropped = broken("　名月や　蔵の白壁　照らしけり\n", "");
