@@ -244,9 +244,7 @@ protected:
         for (const std::string& key : keys) text += "[*]\nk1:" + key + "\nk2:second" + key + "\nd:\n";
         ASSERT_EQ(Load(text), 0);
     }
-    std::vector<TopicLink> Links(const std::string& line, const std::string& current = "") {
-        return m_document.FindLinks(line, current);
-    }
+    std::vector<TopicLink> Links(const std::string& line) { return m_document.FindLinks(line, ""); }
 };
 
 TEST_F(FindLinksTest, LinksOfALine) {
