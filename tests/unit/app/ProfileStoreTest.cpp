@@ -60,13 +60,6 @@ TEST_F(ProfileStoreTest, SettingsHaveDefaultsAndAreWrittenUnderTheirKeys) {
     EXPECT_EQ(settings(), (std::vector<int>{12, 0, 0, 2, 345}));
 }
 
-TEST_F(ProfileStoreTest, HandWrittenValuesReadAsWindowsReadsThem) {
-    dir.Write("quillary.INI", "[SETTINGS]\nONEPOINTVIEW = 0 please\nhaikuno=17x\nhaikuno=99\n");
-    EXPECT_EQ(store.GetOnePointView(), 0);
-    EXPECT_EQ(store.GetHaikuNo(0), 17);
-    EXPECT_EQ(store.GetOnePoint(), 1);
-}
-
 TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
     const WindowPlacement p{2, 3, -1, -1, -1, -1, 10, 20, 810, 620};
     store.SaveWindowPos(p, "AAAB");
