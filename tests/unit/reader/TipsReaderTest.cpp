@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "RecordingNoticeSink.h"
@@ -76,12 +75,12 @@ TEST(TipsReader, ReadsTheRequestedTip) {
 }
 
 TEST(TipsReader, HeaderNumbers) {
-    for (auto [text, header, value] : {std::tuple{" -12x:", true, -12}, {"99999999999999:", true, 2147483647},
-                                       {"1: ", false, 0}}) {
-        int number = 0;
-        EXPECT_EQ(CTipsReader::ParseHeader(text, number), header) << text;
-        EXPECT_TRUE(!header || number == value) << text << " read as " << number;
-    }
+    int number = 0;
+    EXPECT_TRUE(CTipsReader::ParseHeader(" -12x:", number));
+    EXPECT_EQ(number, -12);
+    EXPECT_TRUE(CTipsReader::ParseHeader("99999999999999:", number));
+    EXPECT_EQ(number, 2147483647);
+    EXPECT_FALSE(CTipsReader::ParseHeader("1: ", number));
 }
 
 }  // namespace
