@@ -17,14 +17,6 @@ protected:
     CProfileStore store;
 };
 
-TEST_F(ProfileStoreTest, IniIsNamedAfterTheProgramInTheWorkingDirectory) {
-    EXPECT_EQ(store.GetIniPath(), dir.Path() + "/quillary.INI");
-    EXPECT_EQ(store.TxtDataPath("life.txt"), dir.Path() + "/TxtData/life.txt");
-    CProfileStore other;
-    other.SetupProfile("/tmp", "/usr/bin/Quillary.exe");
-    EXPECT_EQ(other.GetIniPath(), "/tmp/Quillary.INI");
-}
-
 TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryWholeAndExactlyAsTheSystemReportsIt) {
     // Capitals, spaces and double-byte characters stay; a path over 255 bytes is not cut.
     TempDir dir;
@@ -42,6 +34,10 @@ TEST(ProfileStoreSetup, KeepsTheWorkingDirectoryWholeAndExactlyAsTheSystemReport
         EXPECT_EQ(store.GetIniPath(), store.GetWorkDir() + "/unit_tests.INI");  // the program's name
         EXPECT_EQ(store.GetOnePoint(), 5);
     }
+    CProfileStore other;  // named after the program, in the folder given
+    other.SetupProfile("/tmp", "/usr/bin/Quillary.exe");
+    EXPECT_EQ(other.GetIniPath(), "/tmp/Quillary.INI");
+    EXPECT_EQ(other.TxtDataPath("life.txt"), "/tmp/TxtData/life.txt");
 }
 
 TEST_F(ProfileStoreTest, SettingsHaveDefaultsAndAreWrittenUnderTheirKeys) {
@@ -62,13 +58,6 @@ TEST_F(ProfileStoreTest, SettingsHaveDefaultsAndAreWrittenUnderTheirKeys) {
               "[Settings]\r\nonepoint=12\r\nonepointview=0\r\nHaikuView=0\r\n"
               "HailuMode=2\r\nHaikuNo=345\r\n");
     EXPECT_EQ(settings(), (std::vector<int>{12, 0, 0, 2, 345}));
-}
-
-TEST_F(ProfileStoreTest, HandWrittenValuesReadAsWindowsReadsThem) {
-    dir.Write("quillary.INI", "[SETTINGS]\nONEPOINTVIEW = 0 please\nhaikuno=17x\nhaikuno=99\n");
-    EXPECT_EQ(store.GetOnePointView(), 0);
-    EXPECT_EQ(store.GetHaikuNo(0), 17);
-    EXPECT_EQ(store.GetOnePoint(), 1);
 }
 
 TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/SearchHistory.h"
 
 namespace {
@@ -11,36 +13,28 @@ std::vector<std::string> InsertAll(const std::vector<std::string>& texts) {
     return list;
 }
 
-TEST(SearchHistory, SortsWithoutRegardToAsciiCase) {
-    EXPECT_EQ(InsertAll({"b", "a"}), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(InsertAll({"banana", "Apple", "cherry"}),
-              (std::vector<std::string>{"Apple", "banana", "cherry"}));
-    EXPECT_LT(CompareHistoryText("ab", "abc"), 0);
-    EXPECT_EQ(CompareHistoryText("ABC", "abc"), 0);
-}
-
-TEST(SearchHistory, ACaseVariantIsANewEntryBesideTheOld) {
+// Entries sort without regard to ASCII case, a case variant going after its equal; double-
+// byte texts sort by their bytes with trail bytes unfolded ("ア" is 83 41: folding its
+// 'A' to 'a' would put it after 83 5F); long entries compare in full.
+TEST(SearchHistory, OrderAndMembership) {
+    const std::string longA(300, 'x'), longB = longA.substr(1) + "y";
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"ab", "abc", -1}, {"ABC", "abc", 0}, {"\x83\x41", "\x83\x5f", -1}, {"\x88\x9f", "zzz", 1},
+        {longA, longB, -1},
+    };
+    for (const auto& [a, b, sign] : cases) {
+        const int result = CompareHistoryText(a, b);
+        EXPECT_EQ((result > 0) - (result < 0), sign) << a << " : " << b;
+    }
+    EXPECT_EQ(InsertAll({"banana", "Apple", "cherry", "b", "a"}),
+              (std::vector<std::string>{"a", "Apple", "b", "banana", "cherry"}));
+    EXPECT_EQ(InsertAll({"\x83\x72", "b", "\x83\x41", "A"}),
+              (std::vector<std::string>{"A", "b", "\x83\x41", "\x83\x72"}));
     std::vector<std::string> list{"abc"};
     EXPECT_TRUE(HistoryContains(list, "abc"));
     EXPECT_FALSE(HistoryContains(list, "ABC"));
-    EXPECT_EQ(HistoryInsertPosition(list, "ABC"), 1u);  // after the equal entry
-}
-
-TEST(SearchHistory, DoubleByteTextsSortByTheirBytesWithTrailBytesUnfolded) {
-    // "ア" is 0x83 0x41 and "ビ" is 0x83 0x72: folding the trail byte 'A' to 'a' (0x61)
-    // would put "ア" after 0x83 0x5F. Trail bytes are not letters.
-    EXPECT_LT(CompareHistoryText("\x83\x41", "\x83\x5f"), 0);
-    EXPECT_GT(CompareHistoryText("\x88\x9f", "zzz"), 0);  // kanji after ASCII
-    EXPECT_EQ(InsertAll({"\x83\x72", "b", "\x83\x41", "A"}),
-              (std::vector<std::string>{"A", "b", "\x83\x41", "\x83\x72"}));
-}
-
-TEST(SearchHistory, LongEntriesCompareInFull) {
-    std::string a(300, 'x');
-    std::string b = a;
-    b.back() = 'y';
-    EXPECT_LT(CompareHistoryText(a, b), 0);
-    EXPECT_FALSE(HistoryContains({a}, b));
+    EXPECT_EQ(HistoryInsertPosition(list, "ABC"), 1u);
+    EXPECT_FALSE(HistoryContains({longA}, longB));
 }
 
 }  // namespace

@@ -63,17 +63,16 @@ TEST(TextFileCodec, BytesTheWindowCannotKeepOpenReadOnlyWithAReason) {
     }
 }
 
-TEST(TextFileCodec, JapaneseUtf8ThatIsAlsoValidCp932IsReadAsUtf8) {
-    const std::string bytes = "\xe4\xbf\xb3\xe5\x8f\xa5\n";  // "俳句" in UTF-8
-    ASSERT_TRUE(cp932::IsValidCp932(bytes));                 // and cp932 mojibake
+// "俳句" in UTF-8 is also valid cp932 (mojibake) and is read as UTF-8; text cp932 cannot
+// carry is not written as cp932; a new UTF-8 file gets CR LF.
+TEST(TextFileCodec, Utf8WinsAndTextCp932CannotCarryIsNotWrittenAsCp932) {
+    const std::string bytes = "\xe4\xbf\xb3\xe5\x8f\xa5\n";
+    ASSERT_TRUE(cp932::IsValidCp932(bytes));
     EXPECT_EQ(DecodeTextFile(bytes).layout.encoding, TextEncoding::Utf8);
-}
-
-TEST(TextFileCodec, TextCp932CannotCarryIsNotWrittenAsCp932) {
     EXPECT_EQ(EncodeTextFile("\xf0\x9f\x8c\xb8", "", TextFileLayout{}), std::nullopt);
     TextFileLayout utf8;
     utf8.encoding = TextEncoding::Utf8;
-    EXPECT_EQ(EncodeTextFile("a\nb", "", utf8), "a\r\nb");  // a new file: CR LF
+    EXPECT_EQ(EncodeTextFile("a\nb", "", utf8), "a\r\nb");
 }
 
 }  // namespace

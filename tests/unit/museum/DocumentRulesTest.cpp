@@ -59,37 +59,35 @@ TEST(MuseumDocumentRules, ASoundDocumentPasses) {
     EXPECT_EQ(FindTopic(document, "しょうがい"), 1);
 }
 
-TEST(MuseumDocumentRules, TheInitialKeyMustOpenATopicWithAFirstKeyAndABody) {
-    EXPECT_TRUE(CheckText(kSound, "略年譜").Has("initial-key"));
-    EXPECT_TRUE(CheckText("[*]\nk2:目次\nd:x\n", "目次").Has("initial-key"));    // empty first key
-    EXPECT_TRUE(CheckText("[*]\nk1:目次\nk2:x\n", "目次").Has("initial-key"));   // no body
-}
-
-TEST(MuseumDocumentRules, BodyLinesAreAtMost76Bytes) {
-    std::string wide(76, 'x');
-    EXPECT_FALSE(CheckText("[*]\nk1:a\nd:" + wide + "\n" + wide + "\n", "").Has("body-width"));
+// The initial key must open a topic with a first key and a body; body lines, generated
+// index lines included, are at most 76 bytes (a tab widens a line); first keys are
+// unique and at most 127 bytes.
+TEST(MuseumDocumentRules, EachDocumentRuleFailsOnADocumentBrokenForIt) {
+    const std::string wide(76, 'x');
+    std::string index = "[*]\nk1:index\nl5:\n";  // keys wider than their columns
+    for (int i = 0; i < 5; ++i) index += "[*]\nk1:key" + std::string(14, static_cast<char>('a' + i)) + "\nd:x\n";
+    const std::string keys = "[*]\nk1:a\nd:\n[*]\nk1:a\nd:\n[*]\nk1:" + std::string(128, 'k') + "\n";
+    const struct {
+        std::string text, initialKey, rule;
+        bool found;
+    } cases[] = {
+        {kSound, "略年譜", "initial-key", true},
+        {"[*]\nk2:目次\nd:x\n", "目次", "initial-key", true},
+        {"[*]\nk1:目次\nk2:x\n", "目次", "initial-key", true},
+        {"[*]\nk1:a\nd:" + wide + "\n" + wide + "\n", "", "body-width", false},
+        {"[*]\nk1:a\nd:\n\t" + std::string(73, 'x') + "\n", "", "body-width", true},
+        {index, "index", "body-width", true},
+        {keys, "", "duplicate-key", true},
+        {keys, "", "key-length", true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CheckText(c.text, c.initialKey).Has(c.rule), c.found) << c.text;
     Findings findings = CheckText("[*]\nk1:a\nd:x\n" + wide + "y\n", "");
     ASSERT_TRUE(findings.Has("body-width"));
     EXPECT_EQ(findings.All()[0].where, "doc.txt:4");
-    // A tab widens a line.
-    EXPECT_TRUE(CheckText("[*]\nk1:a\nd:\n\t" + std::string(73, 'x') + "\n", "").Has("body-width"));
-}
-
-TEST(MuseumDocumentRules, GeneratedIndexLinesMustFitToo) {
-    std::string text = "[*]\nk1:index\nl5:\n";
-    for (int i = 0; i < 5; ++i) text += "[*]\nk1:key" + std::string(14, static_cast<char>('a' + i)) + "\nd:x\n";
-    EXPECT_TRUE(CheckText(text, "index").Has("body-width"));  // keys wider than their columns
-    ScannedDocument document = Scan(text);
-    std::vector<std::string> lines = GenerateIndexLines(document, 0, 5);
+    std::vector<std::string> lines = GenerateIndexLines(Scan(index), 0, 5);
     ASSERT_EQ(lines.size(), 3u);  // "d:", one full line, the empty rest
     EXPECT_GT(lines[1].size(), 76u);
     EXPECT_EQ(lines[2], "");
-}
-
-TEST(MuseumDocumentRules, RepeatedFirstKeysAndOverlongKeys) {
-    Findings findings = CheckText("[*]\nk1:a\nd:\n[*]\nk1:a\nd:\n[*]\nk1:" + std::string(128, 'k') + "\n", "");
-    EXPECT_TRUE(findings.Has("duplicate-key"));
-    EXPECT_TRUE(findings.Has("key-length"));
 }
 
 TEST(MuseumDocumentRules, IncludesAreReadFromTheSameFolder) {
@@ -158,19 +156,24 @@ TEST(MuseumTipsRules, NumberingTitleBodyAndFalseHeaders) {
 }
 
 TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
-    Collection collection = LoadFixture();
-    auto table = TableOf(collection.haiku);
-    auto sections = SectionsOf(collection.haiku);
+    FixtureParts f;
     Findings warnings;
-    std::string text = KigoDocument(collection, {"説明。"}, warnings);
+    std::string text = KigoDocument(f.collection, {"説明。"}, warnings);
     Findings findings;
-    CheckKigoDocument(Scan(text), sections, table, "kigo.txt", findings);
+    CheckKigoDocument(Scan(text), f.sections, f.table, "kigo.txt", findings);
     CheckDocument(Scan(text), "kigo.txt", "季語", findings);
-    EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    EXPECT_TRUE(findings.Empty() && warnings.Empty()) << Shown(findings) << Shown(warnings);
+    // The index, the introduction, then one topic per word, New Year first and spring next.
+    const ScannedDocument document = Scan(text);
+    std::vector<std::string> keys;
+    for (const ScannedTopic& topic : document.topics) keys.push_back(topic.key1 + "|" + topic.key3);
+    ASSERT_EQ(keys.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 4),
+              (std::vector<std::string>{"季語|", std::string(kKigoIntroKey) + "|", "初日|新年", "春の雨|春"}));
 
     auto broken = [&](std::string from, std::string to) {
-        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
-            CheckKigoDocument(document, sections, table, "kigo.txt", result);
+        return Broken(text, from, to, [&](const ScannedDocument& copy, Findings& result) {
+            CheckKigoDocument(copy, f.sections, f.table, "kigo.txt", result);
         });
     };
     EXPECT_TRUE(broken("k3:秋", "k3:冬").Has("kigo-season"));
@@ -186,20 +189,24 @@ TEST(MuseumKigoRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
 }
 
 TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
-    Collection collection = LoadFixture();
-    auto table = TableOf(collection.haiku);
-    auto sections = SectionsOf(collection.haiku);
+    FixtureParts f;
     EraNames eras;
     eras.Add(1868, 1, "明治");
     Anthology five{"500.txt", "「五百句」", "「五百句」", 5};
-    std::string text = AnthologyDocument(five, collection.haiku, eras, {"前書。"});
+    std::string text = AnthologyDocument(five, f.haiku, eras, {"前書。"});
     Findings findings;
-    CheckAnthology(Scan(text), five, sections, table, findings);
+    CheckAnthology(Scan(text), five, f.sections, f.table, findings);
     EXPECT_TRUE(findings.Empty()) << Shown(findings);
+    // The title topic with its index, then the years by their eras, in columns.
+    const ScannedDocument document = Scan(text);
+    ASSERT_EQ(document.topics.size(), 3u);
+    EXPECT_EQ(document.topics[2].key1, "1895年（明治28年）");
+    EXPECT_NE(text.find("　1894年（明治27年）                  　1895年（明治28年）\n"), std::string::npos);
+    EXPECT_EQ(AnthologyDocument(kAnthologies[1], f.haiku, eras, {}).find("名月や"), std::string::npos);
 
     auto broken = [&](std::string from, std::string to) {
-        return Broken(text, from, to, [&](const ScannedDocument& document, Findings& result) {
-            CheckAnthology(document, five, sections, table, result);
+        return Broken(text, from, to, [&](const ScannedDocument& copy, Findings& result) {
+            CheckAnthology(copy, five, f.sections, f.table, result);
         });
     };
     Findings dropped = broken("　名月や　蔵の白壁　照らしけり\n", "");
@@ -213,7 +220,7 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
     Anthology six = five;
     six.count = 6;
     Findings count;
-    CheckAnthology(Scan(text), six, sections, table, count);
+    CheckAnthology(Scan(text), six, f.sections, f.table, count);
     EXPECT_EQ(count.Count("anthology-count"), 2u);
 }
 

@@ -11,15 +11,8 @@ namespace {
 
 Haiku Make(int year, const char* season, const char* phrase, const char* preface = "",
            const char* source = "「六百句」", const char* interpretation = "") {
-    Haiku h;
-    h.year = year;
-    h.season = season;
-    h.phrases = {phrase, "", ""};
-    h.preface = preface;
-    h.source = source;
-    h.interpretation = interpretation;
-    h.file = "test.tsv";
-    return h;
+    return {.year = year, .phrases = {phrase, "", ""}, .reading = "", .season = season, .kigo = "",
+            .source = source, .preface = preface, .interpretation = interpretation, .note = "", .file = "test.tsv"};
 }
 
 struct Case {

@@ -102,37 +102,25 @@ TEST(MuseumHaikuRules, BrokenCopiesGiveTheirFindings) {
     }
 }
 
-TEST(MuseumHaikuRules, PhraseBytesAndTableAgainstSources) {
-    auto haiku = LoadFixture().haiku;
-    auto table = TableOf(haiku);
-    table[1].phrases[2] = "夕べなりけるかな";  // 16 bytes in the third phrase
-    table[3].phrases[0].clear();
+// The table against the sources, and the commentary against both.
+TEST(MuseumHaikuRules, TableAndCommentaryAgainstTheSources) {
+    FixtureParts f;
+    f.table[1].phrases[2] = "夕べなりけるかな";  // 16 bytes in the third phrase
+    f.table[3].phrases[0].clear();
+    f.sections[2].rows[0] += "あ";  // 46 bytes
     Findings findings;
-    CheckTable(table, haiku, FixtureLimits(), findings);
+    CheckTable(f.table, f.haiku, FixtureLimits(), findings);
+    CheckCommentary(f.sections, TableOf(f.haiku), f.haiku, FixtureLimits(), "tavelo.txt", findings);
     EXPECT_EQ(findings.Count("phrase-bytes"), 2u) << Shown(findings);
     EXPECT_EQ(findings.Count("table-source"), 2u);
-}
-
-TEST(MuseumHaikuRules, InterpretationRowsAndSentences) {
-    auto fixture = LoadFixture().haiku;
-    auto table = TableOf(fixture);
-    auto sections = SectionsOf(fixture);
-    sections[2].rows[0] += "あ";  // 46 bytes
-    Findings findings;
-    CheckCommentary(sections, table, fixture, FixtureLimits(), "tavelo.txt", findings);
-    EXPECT_TRUE(findings.Has("interpretation-row")) << Shown(findings);
+    EXPECT_TRUE(findings.Has("interpretation-row"));
     EXPECT_TRUE(findings.Has("commentary-source"));
+    EXPECT_FALSE(findings.Has("commentary-count"));
+    f.sections.pop_back();  // one section per haiku
+    Findings fewer;
+    CheckCommentary(f.sections, TableOf(f.haiku), f.haiku, FixtureLimits(), "tavelo.txt", fewer);
+    EXPECT_TRUE(fewer.Has("commentary-count"));
     EXPECT_EQ(CountSentences("一つ目。「二つ目！」三つ目"), 3);
-}
-
-TEST(MuseumHaikuRules, TheCommentaryMustHoldOneSectionPerHaiku) {
-    auto haiku = LoadFixture().haiku;
-    auto table = TableOf(haiku);
-    auto sections = SectionsOf(haiku);
-    sections.pop_back();
-    Findings findings;
-    CheckCommentary(sections, table, haiku, FixtureLimits(), "tavelo.txt", findings);
-    EXPECT_TRUE(findings.Has("commentary-count"));
 }
 
 TEST(MuseumHaikuRules, CommentaryLinesTheReadersWouldTakeOtherwise) {

@@ -44,10 +44,9 @@ TEST(MuseumCheck, TheBuiltTableIsTheGeneratedOne) {
     Findings findings;
     Collection collection = LoadCollection(kDataDir, findings);
     ASSERT_EQ(static_cast<std::size_t>(kBuiltinHaikuCount), collection.haiku.size());
-    if (kBuiltinHaikuCount > 0) {
-        EXPECT_STREQ(kBuiltinHaiku[0].line1, collection.haiku[0].phrases[0].c_str());
-        EXPECT_EQ(kBuiltinHaiku[kBuiltinHaikuCount - 1].year, collection.haiku.back().year);
-    }
+    ASSERT_GT(kBuiltinHaikuCount, 0);
+    EXPECT_STREQ(kBuiltinHaiku[0].line1, collection.haiku[0].phrases[0].c_str());
+    EXPECT_EQ(kBuiltinHaiku[kBuiltinHaikuCount - 1].year, collection.haiku.back().year);
 }
 
 TEST(MuseumCheck, ABrokenCopyOfTheBuiltMuseumFails) {

@@ -49,6 +49,16 @@ inline std::vector<museum::CommentarySection> SectionsOf(const std::vector<museu
     return sections;
 }
 
+// The fixture with its table and commentary sections, for rules that take them.
+struct FixtureParts {
+    FixtureParts() = default;
+    FixtureParts(const FixtureParts&) = delete;  // haiku refers to this collection
+    museum::Collection collection = LoadFixture();
+    std::vector<museum::Haiku>& haiku = collection.haiku;
+    std::vector<museum::TableRecord> table = TableOf(haiku);
+    std::vector<museum::CommentarySection> sections = SectionsOf(haiku);
+};
+
 // The findings as text, for failure messages.
 inline std::string Shown(const museum::Findings& findings) {
     std::ostringstream out;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Collection.h"
 #include "MuseumFixture.h"
 #include "TextFile.h"
@@ -8,22 +10,17 @@
 
 using namespace museum;
 
+// Both haiku files in name order as one table; the first row of a season word wins.
 TEST(MuseumSources, HaikuFilesAreReadInNameOrderAsOneTable) {
     Collection collection = LoadFixture();
     ASSERT_EQ(collection.haiku.size(), 5u);
     EXPECT_EQ(collection.haiku[0].phrases[0], "初日さす");
-    EXPECT_EQ(collection.haiku[2].file, "b.tsv");
-    EXPECT_EQ(collection.haiku[2].line, 2);
-    EXPECT_EQ(collection.haiku[4].year, 1895);
-    EXPECT_EQ(collection.haiku[1].preface, "上田にて");
     EXPECT_EQ(collection.haiku[0].reading, "はつひさす あさまのみねの ゆきあかり");
-}
-
-TEST(MuseumSources, TheFirstRowOfASeasonWordWins) {
-    Collection collection = LoadFixture();
+    EXPECT_EQ(collection.haiku[1].preface, "上田にて");
+    EXPECT_EQ(collection.haiku[2].file + ":" + std::to_string(collection.haiku[2].line), "b.tsv:2");
+    EXPECT_EQ(collection.haiku[4].year, 1895);
     ASSERT_EQ(collection.kigo.size(), 5u);
-    EXPECT_EQ(collection.kigo[0].kigo, "初日");
-    EXPECT_EQ(collection.kigo[0].reading, "はつひ");
+    EXPECT_EQ(collection.kigo[0].kigo + collection.kigo[0].reading, "初日はつひ");
 }
 
 TEST(MuseumSources, MalformedRowsAreNamedByFileAndLine) {
@@ -54,23 +51,17 @@ TEST(MuseumSources, AMissingFileIsAFinding) {
     EXPECT_TRUE(findings.Has("unreadable"));
 }
 
+// The first year of an era is its gannen; the project's own table names the collection's years.
 TEST(MuseumSources, EraYearsNameTheFirstYearOfAnEraGannen) {
-    EraNames eras;
-    Findings findings;
-    ASSERT_TRUE(eras.Load(FixtureDataDir() + "/eras.tsv", findings)) << Shown(findings);
-    EXPECT_EQ(eras.EraYear(1894), "明治27年");
-    EXPECT_EQ(eras.EraYear(1912), "大正元年");
-    EXPECT_EQ(eras.EraYear(1926), "昭和元年");
-    EXPECT_EQ(eras.EraYear(1945), "昭和20年");
-    EXPECT_EQ(eras.EraYear(1800), "");
-}
-
-TEST(MuseumSources, TheProjectsEraTableNamesTheCollectionsYears) {
-    EraNames eras;
-    Findings findings;
-    ASSERT_TRUE(eras.Load(std::string(QUILLARY_SOURCE_DIR) + "/data/eras.tsv", findings));
-    EXPECT_EQ(eras.EraYear(1921), "大正10年");
-    EXPECT_EQ(eras.EraYear(1933), "昭和8年");
+    const std::string fixture = FixtureDataDir() + "/eras.tsv", project = QUILLARY_SOURCE_DIR "/data/eras.tsv";
+    for (auto [file, year, name] : {std::tuple{fixture, 1894, "明治27年"}, {fixture, 1912, "大正元年"},
+                                    {fixture, 1926, "昭和元年"}, {fixture, 1945, "昭和20年"}, {fixture, 1800, ""},
+                                    {project, 1921, "大正10年"}, {project, 1933, "昭和8年"}}) {
+        EraNames eras;
+        Findings findings;
+        ASSERT_TRUE(eras.Load(file, findings)) << Shown(findings);
+        EXPECT_EQ(eras.EraYear(year), name) << file << " " << year;
+    }
 }
 
 TEST(MuseumSources, LinesSplitAtLfAndCrLf) {

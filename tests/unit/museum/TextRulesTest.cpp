@@ -40,29 +40,17 @@ TEST(MuseumLineWrap, WhereRowsBreak) {
     for (const auto& c : cases) EXPECT_EQ(WrapRows(c.text, c.width), c.rows) << c.text;
 }
 
-TEST(MuseumKana, SmallKanaJoinTheKanaBeforeThem) {
-    EXPECT_EQ(CountMorae("しょうじかな"), 5);
-    EXPECT_EQ(CountMorae("きゃっと"), 3);      // small っ counts
-    EXPECT_EQ(CountMorae("らーめん"), 4);      // ー and ん count
-    EXPECT_EQ(CountMorae("くゎし"), 2);
-    EXPECT_EQ(CountMorae(""), 0);
-}
-
-TEST(MuseumKana, OnlyModernHiraganaIsAReading) {
-    EXPECT_TRUE(IsModernHiragana("ゆきどけの"));
-    EXPECT_TRUE(IsModernHiragana("すーぷ"));
-    EXPECT_FALSE(IsModernHiragana("ユキ"));      // katakana
-    EXPECT_FALSE(IsModernHiragana("雪どけ"));    // kanji
-    EXPECT_FALSE(IsModernHiragana("ゐる"));      // historical kana
-    EXPECT_FALSE(IsModernHiragana("こゑ"));
-    EXPECT_FALSE(IsModernHiragana("ゆき "));     // half-width space
-    EXPECT_FALSE(IsModernHiragana(""));
-}
-
-TEST(MuseumKana, ReadingsSplitAtTheFirstTwoSpaces) {
-    EXPECT_EQ(SplitReading("あ い う"), (std::vector<std::string>{"あ", "い", "う"}));
-    EXPECT_EQ(SplitReading("あ  う"), (std::vector<std::string>{"あ", "", "う"}));
-    EXPECT_EQ(SplitReading("あ い う え"), (std::vector<std::string>{"あ", "い", "う え"}));
-    EXPECT_EQ(SplitReading("あいう"), (std::vector<std::string>{"あいう"}));
-    EXPECT_EQ(SplitReading("あ　い　う").size(), 1u);  // full-width spaces do not separate
+// Small kana join the kana before them (a small っ, ー and ん count); only modern
+// hiragana is a reading; readings split at their first two half-width spaces.
+TEST(MuseumKana, MoraeReadingsAndTheirParts) {
+    for (auto [text, morae] : {std::pair{"しょうじかな", 5}, {"きゃっと", 3}, {"らーめん", 4}, {"くゎし", 2}, {"", 0}})
+        EXPECT_EQ(CountMorae(text), morae) << text;
+    for (auto [text, modern] : {std::pair{"ゆきどけの", true}, {"すーぷ", true}, {"ユキ", false}, {"雪どけ", false},
+                                {"ゐる", false}, {"こゑ", false}, {"ゆき ", false}, {"", false}})
+        EXPECT_EQ(IsModernHiragana(text), modern) << text;
+    using Parts = std::vector<std::string>;
+    for (auto [text, parts] : {std::pair{"あ い う", Parts{"あ", "い", "う"}}, {"あ  う", Parts{"あ", "", "う"}},
+                               {"あ い う え", Parts{"あ", "い", "う え"}}, {"あいう", Parts{"あいう"}},
+                               {"あ　い　う", Parts{"あ　い　う"}}})
+        EXPECT_EQ(SplitReading(text), parts) << text;
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "AnthologyWriter.h"
 #include "BuiltinHaikuWriter.h"
 #include "CommentaryFile.h"
 #include "CommentaryWriter.h"
@@ -61,28 +60,6 @@ TEST(MuseumCommentary, InterpretationRowsFitTheCardAndReadBackWhole) {
     EXPECT_EQ(PaddedInterpretation(sections[2].rows, 44).size() % 44, 0u);
 }
 
-TEST(MuseumKigoDocument, OpensWithTheIndexThenOneTopicPerWord) {
-    Collection collection = LoadFixture();
-    Findings warnings;
-    std::string text = KigoDocument(collection, {"季語の説明。"}, warnings);
-    EXPECT_TRUE(warnings.Empty());
-    Findings findings;
-    ScannedDocument document = ScanDocumentText(text, ".", "kigo.txt", findings);
-    ASSERT_EQ(document.topics.size(), 7u);
-    EXPECT_GT(document.topics[0].indexColumns, 1);
-    // The index, the introduction, then New Year first and spring next.
-    const auto keys = [&](std::size_t i) {
-        return document.topics[i].key1 + "|" + document.topics[i].key2 + "|" + document.topics[i].key3;
-    };
-    EXPECT_EQ(keys(0), "季語|きご|");
-    EXPECT_EQ(document.topics[1].key1, kKigoIntroKey);
-    EXPECT_EQ(keys(2), "初日|はつひ|新年");
-    EXPECT_EQ(keys(3), "春の雨|はるのあめ|春");
-    EXPECT_NE(text.find("k3:春\nd:　春に降る雨。静かで細かい雨をいう。\n"
-                        "　　山門に　春の雨ふる　夕べかな（1894年「五百句」）\n[*]"),
-              std::string::npos);
-}
-
 TEST(MuseumKigoDocument, AWordWithoutARowIsWrittenAndReported) {
     Collection collection = LoadFixture();
     collection.kigo.erase(collection.kigo.begin());
@@ -106,24 +83,6 @@ TEST(MuseumListing, AListingLineGivesThePhrasesWithoutIndentOrNote) {
     EXPECT_EQ(ListingKey(HaikuListingLine(phrases)), ListingKey(phrases));
     EXPECT_EQ(ListingKey("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）"), ListingKey(phrases));
     EXPECT_EQ(ListingKey("（注）"), "（注）");  // a note alone stays
-}
-
-TEST(MuseumAnthology, TitleTopicWithIndexThenTheYears) {
-    Collection collection = LoadFixture();
-    EraNames eras;
-    eras.Add(1868, 1, "明治");
-    std::string text = AnthologyDocument(kAnthologies[0], collection.haiku, eras, {"前書。"});
-    Findings findings;
-    ScannedDocument document = ScanDocumentText(text, ".", "500.txt", findings);
-    ASSERT_EQ(document.topics.size(), 3u);
-    EXPECT_EQ(document.topics[0].key1, "「五百句」");
-    EXPECT_EQ(document.topics[1].key1, "1894年（明治27年）");
-    EXPECT_EQ(document.topics[2].key1, "1895年（明治28年）");
-    EXPECT_NE(text.find("　1894年（明治27年）                  　1895年（明治28年）\n"), std::string::npos);
-    EXPECT_NE(text.find("　名月や　蔵の白壁　照らしけり\n"), std::string::npos);
-    // Another anthology's document lists none of these haiku.
-    std::string other = AnthologyDocument(kAnthologies[1], collection.haiku, eras, {});
-    EXPECT_EQ(other.find("名月や"), std::string::npos);
 }
 
 TEST(MuseumDocuments, ConversionToCp932NamesTheLineOfAFault) {

@@ -6,11 +6,11 @@
 
 namespace {
 
+// Back and forward keep their top lines; a new jump discards the forward history.
 TEST(ReaderHistory, BackAndForwardKeepTheirTopLines) {
     CReaderHistory history;
     history.Start(3);
-    EXPECT_FALSE(history.CanGoBack());
-    EXPECT_FALSE(history.CanGoForward());
+    EXPECT_FALSE(history.CanGoBack() || history.CanGoForward());
     history.TopLine() = 5;
     history.Jump(7);
     EXPECT_EQ(history.TopLine(), 0);
@@ -21,14 +21,7 @@ TEST(ReaderHistory, BackAndForwardKeepTheirTopLines) {
     history.Forward();
     EXPECT_EQ(history.Topic(), 7);
     EXPECT_EQ(history.TopLine(), 2);
-    EXPECT_EQ(history.Count(), 2);
-}
-
-TEST(ReaderHistory, NewJumpDiscardsTheForwardHistory) {
-    CReaderHistory history;
-    history.Start(0);
-    history.Jump(1);
-    history.Jump(2);
+    history.Jump(8);
     history.Back();
     history.Back();
     history.Jump(9);

@@ -120,12 +120,6 @@ TEST_F(TopicDocumentTest, ScansKeysAndBodyLines) {
     EXPECT_EQ(spring.bodyLine, 5);
     for (const char* key : {"春", "はる", "spring"}) EXPECT_EQ(Body(key), (Lines{"一行目", "二行目", ""}));
     EXPECT_EQ(m_document.GetKey1(1), "夏");
-
-    ASSERT_EQ(Load("[*]\nk1:旧\nk2:\n[*]\nK1:乙\nK2:おつ\n[*] \nk1:丁\n"), 0);
-    EXPECT_EQ(m_document.GetTopicCount(), 2);
-    EXPECT_EQ(m_document.GetKeyCount(2), 1);
-    const TopicRecord second = m_document.GetTopic(1);
-    EXPECT_EQ((Lines{second.key1, second.key2}), (Lines{"丁", "おつ"}));
 }
 
 TEST_F(TopicDocumentTest, SelectionWithoutBodyBeepsAndNoMatchKeepsThePreviousOne) {
@@ -142,26 +136,19 @@ TEST_F(TopicDocumentTest, SelectionWithoutBodyBeepsAndNoMatchKeepsThePreviousOne
     EXPECT_EQ(m_document.SelectTopic("べつ").topic.index, 1);  // case and kana matter
 }
 
+// Includes follow the main file; a missing one is reported and loading goes on.
 TEST_F(TopicDocumentTest, IncludesAreAppendedAfterTheMainFile) {
     m_folder.Write("inc1.txt", "[*]\nk1:含一\nd:一\nf:main.txt\n// comment\n");
     m_folder.Write("sub/inc2.txt", "[*]\nk1:含二\nd:二\n");
     // An include in UTF-8 is converted; one in cp932 stays as it is.
     m_folder.Write("utf8.txt", "\xEF\xBB\xBF[*]\nk1:\xE6\x98\xA5\n");
-    ASSERT_EQ(Load("F:inc1.txt\n[*]\nk1:主\nd:主\nf:sub/inc2.txt\nf:utf8.txt\n"), 0);
+    ASSERT_EQ(Load("F:inc1.txt\nf:gone.txt\n[*]\nk1:主\nd:主\nf:sub/inc2.txt\nf:utf8.txt\n"), 0);
     std::vector<std::string> keys;
     for (int i = 0; i < m_document.GetTopicCount(); ++i) keys.push_back(m_document.GetKey1(i));
     EXPECT_EQ(keys, (Lines{"主", "含一", "含二", "春"}));
     // Includes do not nest: an "f:" line of an included file is text.
     EXPECT_EQ(Body("含一"), (Lines{"一", "f:main.txt"}));
-    EXPECT_TRUE(m_notices.messages.empty());
-}
-
-TEST_F(TopicDocumentTest, MissingIncludeIsReportedAndLoadingGoesOn) {
-    m_folder.Write("there.txt", "[*]\nk1:有\nd:有\n");
-    ASSERT_EQ(Load("f:gone.txt\nf:there.txt\n"), 0);
-    ASSERT_EQ(m_notices.messages.size(), 1u);
-    EXPECT_EQ(m_notices.messages[0], m_folder.File("gone.txt") + "\n" + kUnreadable);
-    EXPECT_EQ(m_document.GetTopicCount(), 1);
+    EXPECT_EQ(m_notices.messages, (Lines{m_folder.File("gone.txt") + "\n" + kUnreadable}));
 }
 
 TEST_F(TopicDocumentTest, IncludesLeavingTheFolderAreRefused) {
@@ -257,9 +244,7 @@ protected:
         for (const std::string& key : keys) text += "[*]\nk1:" + key + "\nk2:second" + key + "\nd:\n";
         ASSERT_EQ(Load(text), 0);
     }
-    std::vector<TopicLink> Links(const std::string& line, const std::string& current = "") {
-        return m_document.FindLinks(line, current);
-    }
+    std::vector<TopicLink> Links(const std::string& line) { return m_document.FindLinks(line, ""); }
 };
 
 TEST_F(FindLinksTest, LinksOfALine) {
