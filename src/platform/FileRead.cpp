@@ -1,13 +1,17 @@
 #include "platform/FileRead.h"
 
 #include <filesystem>
-#include <fstream>
+
+bool OpenRegularFile(const std::string& path, std::ifstream& in) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    in.open(path, std::ios::binary);
+    return static_cast<bool>(in);
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    std::ifstream in;
+    if (!OpenRegularFile(path, in)) return std::nullopt;
     std::string bytes;
     char buffer[64 * 1024];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)

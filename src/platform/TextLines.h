@@ -3,11 +3,12 @@
 // CR stays in the line.
 #pragma once
 
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "platform/FileRead.h"
 
 namespace text_lines {
 
@@ -32,11 +33,8 @@ void ForEachLine(std::string_view text, OnLine onLine) {
 // regular file or cannot be opened or read (nothing is thrown).
 template <typename OnLine>
 bool ForEachFileLine(const std::string& path, OnLine onLine) {
-    std::error_code error;
-    // Only a regular file: a directory fails on its first read, a FIFO or device could block.
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    std::ifstream in;
+    if (!OpenRegularFile(path, in)) return false;
     constexpr std::size_t kPiece = 64 * 1024;
     std::unique_ptr<char[]> piece(new char[kPiece]);
     std::string pending;  // lines read but not yet handed on, the last one perhaps partial
