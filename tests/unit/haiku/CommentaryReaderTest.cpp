@@ -3,13 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
-
-#include <sys/stat.h>
 
 #include "RecordingNoticeSink.h"
 #include "TempDir.h"
-#include "haiku/HaikuTable.h"
 
 namespace {
 
@@ -97,30 +93,4 @@ TEST(CommentaryRows, PaddingFillsToTheNextMultipleOfTheRowWidthWithinTheField) {
     for (int i = 0; i < 100; ++i) CCommentaryReader::AppendRow(text, "あいうえお", 44);
     EXPECT_LE(text.size(), 2047u);
     EXPECT_TRUE(cp932::IsValidCp932(text));
-}
-
-// A missing file, a directory or a FIFO as tavelo.txt is an unreadable file for both
-// readers: the notice, then -1 with the entry empty; nothing throws and nothing blocks.
-TEST_F(CommentaryReaderTest, UnreadableFileIsReportedByBothReaders) {
-    const std::string path = m_dir.File("TxtData/tavelo.txt");
-    for (const char* kind : {"missing", "directory", "fifo"}) {
-        SCOPED_TRACE(kind);
-        std::filesystem::remove_all(path);
-        m_dir.Write("TxtData/tavelo.txt", kTwoSections);
-        CCommentaryReader reader(m_dir.Path());
-        ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), 0);
-        std::filesystem::remove(path);
-        if (kind == std::string("directory")) std::filesystem::create_directory(path);
-        if (kind == std::string("fifo")) {
-            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        }
-        sink.messages.clear();
-        CHaikuTable table;
-        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), -1);
-        EXPECT_EQ(reader.GetEntry().season, "");
-        EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, 10), -1);
-        EXPECT_FALSE(table.GetHaiku(0).hasReading);  // the table is left as it was
-        ASSERT_EQ(sink.messages.size(), 2u);
-        EXPECT_EQ(sink.messages[0], path + "\nファイル を読み出し出来ません.");
-    }
 }

@@ -1,6 +1,7 @@
 // Readers stop at their limits: what lies beyond is never read, however large the
 // file. Each file here ends in 50 MB of NUL bytes (a hole, so making it costs
 // nothing); the bytes this process has read (/proc/self/io) tell how far a reader went.
+// And they read regular files only.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "haiku/CommentaryReader.h"
 #include "haiku/HaikuTable.h"
 #include "platform/TextLines.h"
+#include "reader/TipsReader.h"
 #include "reader/TopicDocument.h"
 
 namespace {
@@ -62,6 +64,39 @@ TEST(ReadingLimitsTest, ReadersReadNoFurtherThanWhatTheyKeep) {
         EXPECT_LT(BytesReadSoFar() - before, 1024 * 1024);
     }
     EXPECT_TRUE(sink.messages.empty());
+}
+
+// A missing file, a directory or a FIFO in place of the file is unreadable for every
+// reader: the notice at once, -1, and nothing left of the read before; nothing blocks.
+TEST(ReadingLimitsTest, UnreadableFilesAreReportedByEveryReader) {
+    RecordingNoticeSink sink;
+    TempDir dir;
+    const std::string path = dir.File("TxtData/tavelo.txt");
+    CCommentaryReader reader(dir.Path());
+    CTopicDocument document;
+    CTipsReader tips;
+    CHaikuTable table;
+    for (const char* kind : kUnreadableKinds) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove_all(path);
+        dir.Write("TxtData/tavelo.txt", "1:\n[*]\nk1:a\nd:\n3:春\n");  // read by each reader
+        ASSERT_EQ(document.Load(path), 0);
+        ASSERT_EQ(tips.LoadTip(path, 1), 1);
+        ASSERT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), 0);
+        ASSERT_EQ(reader.GetEntry().season, "春");
+        ASSERT_TRUE(TempDir::MakeUnreadable(path, kind));
+        sink.messages.clear();
+        EXPECT_EQ(document.Load(path), -1);
+        EXPECT_EQ(tips.LoadTip(path, 1), -1);
+        EXPECT_EQ(reader.ReadEntry("tavelo.txt", 0, 0, 44, nullptr), -1);
+        EXPECT_EQ(reader.LoadAll("tavelo.txt", 0, 44, table, 10), -1);
+        EXPECT_EQ(document.GetTopicCount() + document.GetLineCount(), 0);
+        EXPECT_EQ(tips.Body(), "\n");
+        EXPECT_EQ(reader.GetEntry().season, "");
+        EXPECT_FALSE(table.GetHaiku(0).hasReading);  // the table is left as it was
+        EXPECT_EQ(sink.messages,
+                  std::vector<std::string>(4, path + "\nファイル を読み出し出来ません."));
+    }
 }
 
 // A file is read in pieces of 64 KiB: a CR LF split between two pieces is still one

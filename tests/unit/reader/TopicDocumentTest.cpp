@@ -3,8 +3,7 @@
 // literals are cp932 bytes, as in the documents.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,7 +26,8 @@ protected:
     std::vector<std::string> Body(const std::string& key) { return m_document.SelectTopic(key).body; }
     std::vector<std::string> SortedKeys(int kind) {
         std::vector<std::string> keys;
-        for (int i = 0; i < m_document.GetKeyCount(kind); ++i) keys.push_back(m_document.GetSortedKey(kind, i));
+        for (int i = 0; i < m_document.GetTopicCount(); ++i)
+            keys.push_back(m_document.GetSortedKey(kind, i));
         return keys;
     }
 
@@ -38,45 +38,19 @@ protected:
 
 using Lines = std::vector<std::string>;
 
-// A missing file, a directory and a FIFO are unreadable: the notice at once, -1.
-TEST_F(TopicDocumentTest, MissingOrIrregularFileShowsTheNoticeAndFails) {
-    for (const char* kind : {"missing", "directory", "fifo"}) {
-        std::string path = m_folder.File(kind);
-        if (kind == std::string("directory")) std::filesystem::create_directory(path);
-        if (kind == std::string("fifo")) {
-            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        }
-        m_notices.messages.clear();
-        EXPECT_EQ(m_document.Load(path), -1) << kind;
-        ASSERT_EQ(m_notices.messages.size(), 1u) << kind;
-        EXPECT_EQ(m_notices.messages[0], path + "\n" + kUnreadable);
-        EXPECT_EQ(m_document.GetTopicCount(), 0);
-        EXPECT_EQ(m_document.GetLineCount(), 0);
-    }
-}
-
-TEST_F(TopicDocumentTest, EmptyFileAndCommentsOnlyLoadWithoutTopics) {
-    EXPECT_EQ(Load(""), 0);
-    EXPECT_EQ(m_document.GetLineCount(), 0);
-    EXPECT_EQ(Load("// one\n\n//two\n\n\n// [*]\n"), 0);
-    EXPECT_EQ(m_document.GetLineCount(), 3);  // the empty lines are kept
-    EXPECT_EQ(m_document.GetTopicCount(), 0);
-    EXPECT_EQ(Load("k1:鍵\nd:本文\n"), 0);  // without a topic start nothing is a topic
-    EXPECT_EQ(m_document.GetTopicCount(), 0);
-    EXPECT_EQ(m_document.SelectTopic("鍵").topic.index, -1);
-    EXPECT_TRUE(m_notices.messages.empty());
-}
-
 // The body selected by a key: the lines after the topic's "d:" (its rest first) up to
 // the next "[*]", tabs expanded, or the index generated for an "l1:" to "l5:" topic.
 TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
     const std::string pad14(14, ' '), pad29(29, ' '), longKey(45, 'L'), big(1 << 20, 'x');
     const std::string nul("a\0b", 3), letters = "[*]\nk1:a\n[*]\nk1:b\n[*]\nk1:c\n[*]\nk1:d\n";
+    const std::string spring = "序文\n[*]\nk1:春\nk2:はる\nk3:spring\nd:一\n二\n\n[*]\nk1:夏\nd:\n";
     const struct {
         std::string text, key;
         Lines body;
     } cases[] = {
         {"[*]\nk1:夏\nd:\n暑い\n", "夏", {"", "暑い"}},  // a bare "d:" gives an empty first line
+        {spring, "はる", {"一", "二", ""}},  // any of the three keys selects
+        {spring, "spring", {"一", "二", ""}},
         {"[*]\nk1:旧\nk1: 新 \nk2:\nd:本文\nk1:後\n", "後", {"本文", "k1:後"}},  // the last marker counts
         // Markers ignore case, but "[*] " and "[*]\t" are text.
         {"[*]\nK1:甲\nd:甲\n[*]\nK2:おつ\nD:乙\n[*] \nk1:丙\n[*]\t\n[*]\nk1:戊\nd:戊\n", "おつ",
@@ -111,22 +85,10 @@ TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
     EXPECT_EQ(m_notices.beeps, 0);
 }
 
-TEST_F(TopicDocumentTest, ScansKeysAndBodyLines) {
-    ASSERT_EQ(Load("序文は表示されない\n[*]\nk1:春\nk2:はる\nk3:spring\nd:一行目\n二行目\n\n[*]\nk1:夏\nd:\n"), 0);
-    ASSERT_EQ(m_document.GetTopicCount(), 2);
-    TopicRecord spring = m_document.GetTopic(0);
-    EXPECT_EQ((Lines{spring.key1, spring.key2, spring.key3}), (Lines{"春", "はる", "spring"}));
-    EXPECT_EQ(spring.index, 0);
-    EXPECT_EQ(spring.bodyLine, 5);
-    for (const char* key : {"春", "はる", "spring"}) EXPECT_EQ(Body(key), (Lines{"一行目", "二行目", ""}));
-    EXPECT_EQ(m_document.GetKey1(1), "夏");
-}
-
 TEST_F(TopicDocumentTest, SelectionWithoutBodyBeepsAndNoMatchKeepsThePreviousOne) {
     ASSERT_EQ(Load("[*]\nk1:空\n[*]\nk1:別\nd:後\n"), 0);
     TopicSelection empty = m_document.SelectTopic("空");
     EXPECT_EQ(empty.topic.key1, "空");
-    EXPECT_EQ(empty.topic.bodyLine, -1);
     EXPECT_TRUE(empty.body.empty());
     EXPECT_EQ(m_notices.beeps, 1);
     EXPECT_EQ(m_document.SelectTopic("別").topic.index, 1);
@@ -136,48 +98,38 @@ TEST_F(TopicDocumentTest, SelectionWithoutBodyBeepsAndNoMatchKeepsThePreviousOne
     EXPECT_EQ(m_document.SelectTopic("べつ").topic.index, 1);  // case and kana matter
 }
 
-// Includes follow the main file; a missing one is reported and loading goes on.
+// Includes follow the main file, the first twenty of them; one that is missing, leaves
+// the folder or has too long a name is reported, and loading goes on.
 TEST_F(TopicDocumentTest, IncludesAreAppendedAfterTheMainFile) {
+    TempDir outside;
+    const std::string secret = outside.Write("secret.txt", "[*]\nk1:秘密\nd:秘密\n");
+    const std::string relative =
+        "../" + std::filesystem::path(outside.Path()).filename().string() + "/secret.txt";
+    const std::string longName(128, 'a');
+    m_folder.Write(longName.substr(0, 100), "[*]\nk1:長\nd:\n");
     m_folder.Write("inc1.txt", "[*]\nk1:含一\nd:一\nf:main.txt\n// comment\n");
     m_folder.Write("sub/inc2.txt", "[*]\nk1:含二\nd:二\n");
     // An include in UTF-8 is converted; one in cp932 stays as it is.
     m_folder.Write("utf8.txt", "\xEF\xBB\xBF[*]\nk1:\xE6\x98\xA5\n");
-    ASSERT_EQ(Load("F:inc1.txt\nf:gone.txt\n[*]\nk1:主\nd:主\nf:sub/inc2.txt\nf:utf8.txt\n"), 0);
-    std::vector<std::string> keys;
-    for (int i = 0; i < m_document.GetTopicCount(); ++i) keys.push_back(m_document.GetKey1(i));
-    EXPECT_EQ(keys, (Lines{"主", "含一", "含二", "春"}));
+    m_folder.Write("late.txt", "[*]\nk1:遅\n");
+    std::string main = "F:inc1.txt\nf:gone.txt\n[*]\nk1:主\nd:主\nf:sub/inc2.txt\nf:utf8.txt\n";
+    main += "f:" + secret + "\nf:" + relative + "\nf:sub/../../x.txt\nf:c:\\x.txt\nf:" + longName;
+    for (int i = 10; i <= 20; ++i) main += "\nf:sub/inc2.txt";
+    ASSERT_EQ(Load(main + "\nf:late.txt\n"), 0);  // the 21st is not read
+    Lines keys{"主", "含一", "含二", "春"}, read;
+    keys.resize(15, "含二");
+    for (int i = 0; i < m_document.GetTopicCount(); ++i) read.push_back(m_document.GetKey1(i));
+    EXPECT_EQ(read, keys);
     // Includes do not nest: an "f:" line of an included file is text.
     EXPECT_EQ(Body("含一"), (Lines{"一", "f:main.txt"}));
-    EXPECT_EQ(m_notices.messages, (Lines{m_folder.File("gone.txt") + "\n" + kUnreadable}));
+    ASSERT_EQ(m_notices.messages.size(), 6u);
+    EXPECT_EQ(m_notices.messages[0], m_folder.File("gone.txt") + "\n" + kUnreadable);
+    EXPECT_EQ(m_notices.messages[2], m_folder.Path() + "/" + relative + "\n" + kUnreadable);
+    EXPECT_EQ(m_notices.messages[5], m_folder.Path() + "/" + longName + "\n" + kUnreadable);
 }
 
-TEST_F(TopicDocumentTest, IncludesLeavingTheFolderAreRefused) {
-    TempDir outside;
-    std::string secret = outside.Write("secret.txt", "[*]\nk1:秘密\nd:秘密\n");
-    std::string relative = "../" + std::filesystem::path(outside.Path()).filename().string() + "/secret.txt";
-    std::string longName(128, 'a');
-    m_folder.Write(longName.substr(0, 100), "[*]\nk1:長\nd:\n");
-    ASSERT_EQ(Load("f:" + secret + "\nf:" + relative + "\nf:sub/../../x.txt\nf:c:\\x.txt\nf:" +
-                   longName + "\n[*]\nk1:主\nd:\n"),
-              0);
-    EXPECT_EQ(m_document.GetTopicCount(), 1);
-    ASSERT_EQ(m_notices.messages.size(), 5u);
-    EXPECT_EQ(m_notices.messages[1], m_folder.Path() + "/" + relative + "\n" + kUnreadable);
-    EXPECT_EQ(m_notices.messages[4], m_folder.Path() + "/" + longName + "\n" + kUnreadable);
-}
-
-TEST_F(TopicDocumentTest, OnlyTwentyIncludesAreRead) {
-    std::string main;
-    for (int i = 0; i < 25; ++i) {
-        std::string name = "inc" + std::to_string(i) + ".txt";
-        m_folder.Write(name, "[*]\nk1:" + std::to_string(i) + "\nd:\n");
-        main += "f:" + name + "\n";
-    }
-    ASSERT_EQ(Load(main), 0);
-    EXPECT_EQ(m_document.GetTopicCount(), 20);
-    EXPECT_EQ(m_document.GetKey1(19), "19");
-}
-
+// At most 1000 topics and 10000 read lines; the index of a full table lists every other
+// topic, in lines of its own beyond the 10000.
 TEST_F(TopicDocumentTest, TablesStopAtTheirLimits) {
     std::string text;
     for (int i = 0; i < 1100; ++i) text += "[*]\nk1:key" + std::to_string(i) + "\nd:\n";
@@ -185,55 +137,56 @@ TEST_F(TopicDocumentTest, TablesStopAtTheirLimits) {
     EXPECT_EQ(m_document.GetTopicCount(), CTopicDocument::kMaxTopics);
     EXPECT_EQ(m_document.GetKeyCount(1), 1000);
 
-    text = "[*]\nk1:長文\nd:\n";
-    for (int i = 0; i < 10500; ++i) text += std::to_string(i) + "\n";
+    text = "[*]\nk1:索引\nl1:\n";
+    for (int i = 0; i < 998; ++i) text += "[*]\nk1:k" + std::to_string(1000 + i) + "\nd:\n";
+    text += "[*]\nk1:長文\nd:\n";  // its body runs to line 10000
+    for (int i = 0; i < 8000; ++i) text += std::to_string(i) + "\n";
     ASSERT_EQ(Load(text), 0);
-    EXPECT_EQ(m_document.GetLineCount(), CTopicDocument::kMaxLines);
-    EXPECT_EQ(Body("長文").size(), 9998u);
+    EXPECT_EQ(m_document.GetLineCount(), CTopicDocument::kMaxLines + 2 + 999);
+    EXPECT_EQ(Body("長文").size(), 1 + 10000 - 3000u);
+    Lines index = Body("索引");
+    ASSERT_EQ(index.size(), 1000u);
+    EXPECT_EQ(index[1], "k1000");
+    EXPECT_EQ(index[999], "長文");
 }
 
-TEST_F(TopicDocumentTest, SortsByFoldedUnsignedBytesWithEmptyKeysLast) {
-    ASSERT_EQ(Load("[*]\nk1:beta\nk2:x\n[*]\nk1:Alpha\n[*]\nk1:あ\nk3:z\n[*]\nk1:alpha2\n[*]\nk1:zz\n"), 0);
-    EXPECT_EQ(SortedKeys(1), (Lines{"Alpha", "alpha2", "beta", "zz", "あ"}));
-    EXPECT_EQ(m_document.GetKeyCount(2), 1);
-    EXPECT_EQ(m_document.GetKeyCount(3), 1);
-    EXPECT_EQ(SortedKeys(2), (Lines{"x"}));
-    EXPECT_EQ(m_document.GetSortedKey(3, 0), "z");
+// Lines kept (not comments), topics, and each kind's keys in order: ASCII letters
+// folded, bytes unsigned, empty keys behind every real one, even one that sorts behind
+// FC 4B, the sentinel of an empty key; a long key cut to 127 bytes between characters.
+TEST_F(TopicDocumentTest, ScansLinesTopicsAndSortedKeys) {
+    std::string longKey;
+    for (int i = 0; i < 70; ++i) longKey += "あ";  // 140 bytes
+    const struct {
+        std::string text;
+        int lines, topics;
+        std::array<Lines, 3> keys;
+    } cases[] = {
+        {"", 0, 0, {}},
+        {"// one\n\n//two\n\n\n// [*]\n", 3, 0, {}},
+        {"k1:鍵\nd:本文\n", 2, 0, {}},  // without a topic start nothing is a topic
+        {"[*]\nk1:x" + longKey + "\n", 2, 1, {Lines{"x" + longKey.substr(0, 126)}, {}, {}}},
+        {"[*]\nk2:\xFD\n[*]\nk2:b\n[*]\nk1:x\n[*]\nk2:\xFC\x4C\n", 8, 4,
+         {Lines{"x"}, {"b", "\xFC\x4C", "\xFD"}, {}}},
+        {"[*]\nk1:beta\nk2:x\n[*]\nk1:Alpha\n[*]\nk1:あ\nk3:z\n[*]\nk1:alpha2\n[*]\nk1:zz\n",
+         12, 5, {Lines{"Alpha", "alpha2", "beta", "zz", "あ"}, {"x"}, {"z"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_EQ(Load(c.text), 0);
+        EXPECT_EQ(m_document.GetLineCount(), c.lines);
+        EXPECT_EQ(m_document.GetTopicCount(), c.topics);
+        for (int kind = 1; kind <= 3; ++kind) {
+            Lines keys = c.keys[static_cast<std::size_t>(kind - 1)];
+            EXPECT_EQ(m_document.GetKeyCount(kind), static_cast<int>(keys.size()));
+            keys.resize(static_cast<std::size_t>(c.topics));  // the empty keys behind
+            EXPECT_EQ(SortedKeys(kind), keys) << kind;
+        }
+    }
     // The order fields form a permutation of the topics.
     std::vector<int> seen(5, 0);
     for (int i = 0; i < 5; ++i) ++seen[static_cast<std::size_t>(m_document.GetTopic(i).order2)];
     EXPECT_EQ(seen, (std::vector<int>{1, 1, 1, 1, 1}));
-    EXPECT_EQ(m_document.GetTopic(0).order2, 0);  // "x" first, the empty keys behind it
-}
-
-TEST_F(TopicDocumentTest, KeysBehindTheEmptyKeySentinelStillListFirst) {
-    // 0xFD sorts behind FC 4B, the sentinel of an empty key, yet a real key must
-    // stay among the first keyCount positions.
-    ASSERT_EQ(Load("[*]\nk2:\xFD\n[*]\nk2:b\n[*]\nk1:x\n[*]\nk2:\xFC\x4C\n"), 0);
-    EXPECT_EQ(m_document.GetKeyCount(2), 3);
-    EXPECT_EQ(SortedKeys(2), (Lines{"b", "\xFC\x4C", "\xFD"}));
-    EXPECT_EQ(m_document.GetSortedKey(2, 3), "");
-}
-
-TEST_F(TopicDocumentTest, LongKeysAreCutAtACharacterBoundary) {
-    std::string key;
-    for (int i = 0; i < 70; ++i) key += "あ";  // 140 bytes
-    ASSERT_EQ(Load("[*]\nk1:x" + key + "\n"), 0);
-    std::string cut = m_document.GetKey1(0);
-    EXPECT_EQ(cut.size(), 127u);  // "x" and 63 whole characters
-    EXPECT_EQ(cut, "x" + key.substr(0, 126));
-}
-
-TEST_F(TopicDocumentTest, IndexIsCompleteWhenTheTableIsFull) {
-    std::string text = "[*]\nk1:索引\nl1:\n";
-    for (int i = 0; i < 999; ++i) text += "[*]\nk1:k" + std::to_string(1000 + i) + "\nd:\n";
-    for (int i = 0; i < 8000; ++i) text += "filler\n";
-    ASSERT_EQ(Load(text), 0);
-    EXPECT_EQ(m_document.GetLineCount(), CTopicDocument::kMaxLines + 2 + 999);
-    Lines body = Body("索引");
-    ASSERT_EQ(body.size(), 1000u);
-    EXPECT_EQ(body[1], "k1000");
-    EXPECT_EQ(body[999], "k1998");
+    EXPECT_TRUE(m_notices.messages.empty());
 }
 
 // Links: first keys found in a body line.
