@@ -60,7 +60,9 @@ TEST_F(ProfileStoreTest, SettingsHaveDefaultsAndAreWrittenUnderTheirKeys) {
     EXPECT_EQ(settings(), (std::vector<int>{12, 0, 0, 2, 345}));
 }
 
-TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
+// A usable WindowPos comes back with the bar layout; one that does not parse or is not
+// usable (the two kinds: WindowPlacement's test) is ignored, the bar layout with it.
+TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayoutOrIsIgnoredAsAWhole) {
     const WindowPlacement p{2, 3, -1, -1, -1, -1, 10, 20, 810, 620};
     store.SaveWindowPos(p, "AAAB");
     EXPECT_NE(Ini().find("WindowPos=2,3,-1,-1,-1,-1,10,20,810,620\r\n"), std::string::npos);
@@ -68,15 +70,10 @@ TEST_F(ProfileStoreTest, WindowPosRoundTripsWithTheBarLayout) {
     ASSERT_EQ(saved.state, CProfileStore::SavedWindowPos::State::Usable);
     EXPECT_EQ(saved.placement.Format(), p.Format());
     EXPECT_EQ(saved.barState, "AAAB");
-}
-
-TEST_F(ProfileStoreTest, BrokenWindowPosIsIgnoredAsAWhole) {
-    for (const char* value :
-         {"1,1,3", "0,1,-1,-1,-1,-1,10,20,5,620", "a,b,c,d,e,f,g,h,i,j",
-          "0,1,-1,-1,-1,-1,0,0,99999999,99999999", "0,1,-1,-1,-1,-1,0,0,800,99999999999"}) {
+    for (const char* value : {"1,1,3", "0,1,-1,-1,-1,-1,10,20,5,620"}) {
         dir.Write("quillary.INI",
                   std::string("[Settings]\nWindowPos=") + value + "\n[General]\nBarState=XYZ\n");
-        CProfileStore::SavedWindowPos saved = store.LoadWindowPos();
+        saved = store.LoadWindowPos();
         EXPECT_EQ(saved.state, CProfileStore::SavedWindowPos::State::Invalid) << value;
         EXPECT_TRUE(saved.barState.empty()) << value;
     }
