@@ -23,6 +23,7 @@ TEST(MuseumSources, HaikuFilesAreReadInNameOrderAsOneTable) {
     EXPECT_EQ(collection.kigo[0].kigo + collection.kigo[0].reading, "初日はつひ");
 }
 
+// Malformed rows and a missing file are findings, the rows named by file and line.
 TEST(MuseumSources, MalformedRowsAreNamedByFileAndLine) {
     TempDir folder;
     folder.Write("haiku/x.tsv", "# comment\n"
@@ -43,11 +44,7 @@ TEST(MuseumSources, MalformedRowsAreNamedByFileAndLine) {
     EXPECT_EQ(find("no-cp932").where, "x.tsv:4");
     EXPECT_NE(find("no-cp932").message.find("U+1F600"), std::string::npos);
     EXPECT_NE(find("no-cp932").message.find("column 1"), std::string::npos);
-}
-
-TEST(MuseumSources, AMissingFileIsAFinding) {
-    Findings findings;
-    ReadTsv("/nonexistent/haiku.tsv", 11, findings);
+    ReadTsv(folder.File("haiku/gone.tsv"), 11, findings);  // a missing file
     EXPECT_TRUE(findings.Has("unreadable"));
 }
 
