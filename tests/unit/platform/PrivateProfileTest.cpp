@@ -59,16 +59,21 @@ TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
         EXPECT_EQ(ParseProfileInt(text, 5), value) << text;
 }
 
-std::vector<std::string> Names(const TempDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
+// A temporary folder with q.INI in it (made by the first write).
+class PrivateProfile : public ::testing::Test {
+protected:
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
 
-TEST(PrivateProfile, MissingOrBinaryFileGivesDefaultsAndKeepsItsBytes) {
     TempDir dir;
-    CPrivateProfile ini(dir.File("q.INI"));
+    CPrivateProfile ini{dir.File("q.INI")};
+};
+
+TEST_F(PrivateProfile, MissingOrBinaryFileGivesDefaultsAndKeepsItsBytes) {
     EXPECT_EQ(ini.GetString("Settings", "WindowPos", "dflt"), "dflt");
     ASSERT_TRUE(ini.WriteInt("Settings", "onepoint", 4));
     EXPECT_EQ(dir.Read("q.INI"), "[Settings]\r\nonepoint=4\r\n");
@@ -80,8 +85,7 @@ TEST(PrivateProfile, MissingOrBinaryFileGivesDefaultsAndKeepsItsBytes) {
     EXPECT_EQ(ini.GetInt("Settings", "onepoint", 1), 0);
 }
 
-TEST(PrivateProfile, RefusedWritesLeaveEverythingAsItWas) {
-    TempDir dir;
+TEST_F(PrivateProfile, RefusedWritesLeaveEverythingAsItWas) {
     const std::string text = "[Settings]\nonepoint=3\n";
     dir.Write("ro.INI", text);
     ::chmod(dir.File("ro.INI").c_str(), 0444);
@@ -96,16 +100,15 @@ TEST(PrivateProfile, RefusedWritesLeaveEverythingAsItWas) {
     EXPECT_EQ(dir.Read("ro.INI"), text);
     EXPECT_EQ(dir.Read("other"), text);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("dir.INI")));
-    EXPECT_EQ(Names(dir).size(), 4u);
+    EXPECT_EQ(Names().size(), 4u);
 }
 
-TEST(PrivateProfile, WriteUpdatesTheFileALinkLeadsToAndKeepsItsModeAndOwner) {
-    TempDir dir;
+TEST_F(PrivateProfile, WriteUpdatesTheFileALinkLeadsToAndKeepsItsModeAndOwner) {
     dir.Write("real/q.INI", "[S]\nk=1\n");
     ::chmod(dir.File("real/q.INI").c_str(), 0640);
     ASSERT_EQ(::chown(dir.File("real/q.INI").c_str(), 12345, 54321), 0);  // the tests run as root
     ::symlink("real/q.INI", dir.File("q.INI").c_str());
-    ASSERT_TRUE(CPrivateProfile(dir.File("q.INI")).WriteInt("S", "k", 2));
+    ASSERT_TRUE(ini.WriteInt("S", "k", 2));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("q.INI")));
     EXPECT_EQ(dir.Read("real/q.INI"), "[S]\nk=2\n");
     struct stat st {};
@@ -115,12 +118,9 @@ TEST(PrivateProfile, WriteUpdatesTheFileALinkLeadsToAndKeepsItsModeAndOwner) {
     EXPECT_EQ(st.st_gid, 54321u);
 }
 
-TEST(PrivateProfile, KillsDuringWritesLeaveACompleteFileAndNothingThatStays) {
-    TempDir dir;
-    const std::string path = dir.File("q.INI");
+TEST_F(PrivateProfile, KillsDuringWritesLeaveACompleteFileAndNothingThatStays) {
     dir.Write(".q.INI.Ab12Cd", "left by an older version");
     dir.Write(".q.INI.quillary-0f3a9b", "left by a kill");
-    CPrivateProfile ini(path);
     ASSERT_TRUE(ini.WriteString("S", "pad", std::string(200000, 'p')));
     for (int round = 0; round < 40; ++round) {
         pid_t child = ::fork();
@@ -133,12 +133,10 @@ TEST(PrivateProfile, KillsDuringWritesLeaveACompleteFileAndNothingThatStays) {
         EXPECT_EQ(ini.GetString("S", "pad", "").size(), 200000u) << round;  // never a half file
     }
     ASSERT_TRUE(ini.WriteInt("S", "k", -1));
-    EXPECT_EQ(Names(dir), std::vector<std::string>{"q.INI"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"q.INI"});
 }
 
-TEST(RecentFileList, IsStoredInCp932AndLeavesOutWhatCp932CannotCarry) {
-    TempDir dir;
-    CPrivateProfile ini(dir.File("q.INI"));
+TEST_F(PrivateProfile, RecentFilesAreStoredInCp932LeavingOutWhatCp932CannotCarry) {
     CRecentFileList list(4);
     list.Add("/museum/\xf0\x9f\x8c\xb8.txt");        // no cp932 for this character
     list.Add("/museum/\xe4\xbf\xb3\xe5\x8f\xa5.txt");  // 俳句.txt
