@@ -30,13 +30,12 @@ Findings CheckText(const std::string& text, const std::string& initialKey) {
 
 // The findings of check over text with its first from replaced by to.
 template <typename Check>
-Findings Broken(const std::string& text, const std::string& from, const std::string& to, Check check) {
-    std::string copy = text;
-    const std::size_t at = copy.find(from);
+Findings Broken(std::string text, const std::string& from, const std::string& to, Check check) {
+    const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) copy.replace(at, from.size(), to);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
     Findings findings;
-    check(Scan(copy), findings);
+    check(Scan(text), findings);
     return findings;
 }
 
