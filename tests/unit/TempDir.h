@@ -2,8 +2,6 @@
 // Files are written byte for byte, so tests can make exactly the odd bytes they need.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -43,16 +41,6 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    // Leaves at path what no reader may read: nothing, a directory or a FIFO (opened for
-    // reading, it would wait for a writer). False when it could not be made.
-    static bool MakeUnreadable(const std::string& path, std::string_view kind) {
-        std::filesystem::remove_all(path);
-        if (kind == "directory") return std::filesystem::create_directory(path);
-        return kind != "fifo" || ::mkfifo(path.c_str(), 0600) == 0;
-    }
-
 private:
     std::filesystem::path m_path;
 };
-
-inline constexpr const char* kUnreadableKinds[] = {"missing", "directory", "fifo"};
