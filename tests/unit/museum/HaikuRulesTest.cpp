@@ -26,13 +26,9 @@ Findings CheckAll(const std::vector<Haiku>& haiku, const CollectionLimits& limit
 
 }  // namespace
 
-TEST(MuseumHaikuRules, TheFixturePassesEveryRule) {
-    Findings findings = CheckAll(LoadFixture().haiku);
-    EXPECT_TRUE(findings.Empty()) << Shown(findings);
-}
-
-// Each rule on a copy of the fixture broken for it (nullptr: no finding at all).
-TEST(MuseumHaikuRules, BrokenCopiesGiveTheirFindings) {
+// The fixture passes every rule, and a copy of it broken for a rule fails it (nullptr: no
+// finding at all).
+TEST(MuseumHaikuRules, TheFixturePassesAndBrokenCopiesGiveTheirFindings) {
     using Break = std::function<void(std::vector<Haiku>&, CollectionLimits&)>;
     const std::string excess = "すずしさや かわせにひやして うりひとつ";  // 5-8-5
     const Break twoOffCounts = [&](std::vector<Haiku>& h, CollectionLimits&) {
@@ -62,6 +58,7 @@ TEST(MuseumHaikuRules, BrokenCopiesGiveTheirFindings) {
         std::size_t count;
         Break broken;
     } cases[] = {
+        {nullptr, 0, [](auto&, auto&) {}},
         {"haiku-count", 1, [](auto&, auto& l) { l.haikuCount = 6; }},
         {"year-order", 1, [](auto& h, auto&) { std::swap(h[2], h[3]); }},  // 1895 before 1894
         {"year-gap", 2, [](auto&, auto& l) { l.lastYear = 1897; }},  // none in 1896 and 1897,
