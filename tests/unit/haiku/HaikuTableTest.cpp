@@ -6,10 +6,16 @@
 #include "TempDir.h"
 #include "haiku/CommentaryReader.h"
 
+// The built-in table, with the notices it gives recorded.
+class HaikuTableTest : public ::testing::Test {
+protected:
+    RecordingNoticeSink sink;
+    CHaikuTable table;
+};
+
 // The built-in haiku (their figures are rules of the museum check) numbered from 1 in
 // table order, then added ones up to the capacity.
-TEST(HaikuTable, NumbersTheHaikuInTableOrderUpToTheCapacity) {
-    CHaikuTable table;
+TEST_F(HaikuTableTest, NumbersTheHaikuInTableOrderUpToTheCapacity) {
     const int builtin = table.GetCount();
     ASSERT_GT(builtin, 1000);
     while (table.AddHaiku("a", "b", "c", 1945)) {
@@ -24,9 +30,7 @@ TEST(HaikuTable, NumbersTheHaikuInTableOrderUpToTheCapacity) {
     EXPECT_EQ(table.GetHaiku(builtin).line1, "a");
 }
 
-TEST(HaikuTable, SetCommentaryOutsideTheTableSaysErrorAndStoresNothing) {
-    RecordingNoticeSink sink;
-    CHaikuTable table;
+TEST_F(HaikuTableTest, SetCommentaryOutsideTheTableSaysErrorAndStoresNothing) {
     CommentaryEntry entry;
     entry.season = "春";
     table.SetCommentary(entry, table.GetCount());
@@ -52,11 +56,9 @@ int LoadAll(CHaikuTable& table, const std::string& text, int maxCount) {
 
 }  // namespace
 
-TEST(HaikuTableBulkLoad, FieldsSectionsAndLimits) {
+TEST_F(HaikuTableTest, BulkLoadFieldsSectionsAndLimits) {
     // Only a line that begins with a marker is a field ("季節 3:秋" is none, and "3:冬"
     // after "6:" continues the interpretation); an empty line ends the section.
-    RecordingNoticeSink sink;
-    CHaikuTable table;
     const std::string text = "[*]\n2:あ い う\n季節 3:秋\n4:月\n6:解釈\n3:冬\n[*]\n3:夏\n\n4:桜\n[*]\n3:秋\n";
     ASSERT_EQ(LoadAll(table, text, 2), 0);  // the third section is beyond the count
     const std::tuple<int, const char*, const char*, const char*, bool> rows[] = {
@@ -71,9 +73,7 @@ TEST(HaikuTableBulkLoad, FieldsSectionsAndLimits) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(HaikuTableBulkLoad, ALongFileFillsEveryRecordAndOneSectionTooManySaysErrorOnce) {
-    RecordingNoticeSink sink;
-    CHaikuTable table;
+TEST_F(HaikuTableTest, BulkLoadOfALongFileFillsEveryRecordAndOneSectionTooManySaysErrorOnce) {
     std::string text;  // over fifteen thousand lines
     for (int i = 0; i < table.GetCount(); ++i)
         text += "[*]\n2:あ い う\n3:冬\n4:雪\n5:「六百句」\n6:一行目\n二行目\n三行目\n四行目\n\n";
