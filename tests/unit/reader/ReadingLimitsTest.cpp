@@ -13,7 +13,6 @@
 #include "TempDir.h"
 #include "haiku/CommentaryReader.h"
 #include "haiku/HaikuTable.h"
-#include "platform/TextLines.h"
 #include "reader/TipsReader.h"
 #include "reader/TopicDocument.h"
 
@@ -100,20 +99,6 @@ TEST(ReadingLimitsTest, UnreadableFilesAreReportedByEveryReader) {
                   std::vector<std::string>(4, path + "\nファイル を読み出し出来ません."));
         std::filesystem::remove(path);  // writing into a FIFO would wait for a reader
     }
-}
-
-// A file is read in pieces of 64 KiB: a CR LF split between two pieces is still one
-// line end, a lone CR stays in its line, and a last line without line end counts.
-TEST(ReadingLimitsTest, FileLinesFollowTheLineRuleAcrossPieces) {
-    TempDir dir;
-    const std::string first(64 * 1024 - 1, 'a');  // its CR ends the first piece
-    const std::string path = dir.Write("lines.txt", first + "\r\nb\rc\n\nend");
-    std::vector<std::string> lines;
-    EXPECT_TRUE(text_lines::ForEachFileLine(path, [&](std::string_view line) {
-        lines.emplace_back(line);
-        return true;
-    }));
-    EXPECT_EQ(lines, (std::vector<std::string>{first, "b\rc", "", "end"}));
 }
 
 }  // namespace

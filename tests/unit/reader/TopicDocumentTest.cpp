@@ -43,6 +43,7 @@ using Lines = std::vector<std::string>;
 TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
     const std::string pad14(14, ' '), pad29(29, ' '), longKey(45, 'L'), big(1 << 20, 'x');
     const std::string nul("a\0b", 3), letters = "[*]\nk1:a\n[*]\nk1:b\n[*]\nk1:c\n[*]\nk1:d\n";
+    const std::string piece(64 * 1024 - 12, 'p');  // after "[*]\nk1:p\nd:", to a piece's end
     const std::string spring = "序文\n[*]\nk1:春\nk2:はる\nk3:spring\nd:一\n二\n\n[*]\nk1:夏\nd:\n";
     const struct {
         std::string text, key;
@@ -65,6 +66,8 @@ TEST_F(TopicDocumentTest, BodiesOfTheSelectedTopic) {
         {"[*]\nk1:\x82\nd:\x80\xA0\xFD\xFE\xFF\n" + nul + "\n\x82", "\x82",
          {"\x80\xA0\xFD\xFE\xFF", nul, "\x82"}},  // odd bytes are kept
         {"[*]\nk1:x\nd:" + big + "\n", "x", {big}},
+        // The file is read in 64 KiB pieces: a CR LF across two of them is one line end.
+        {"[*]\nk1:p\nd:" + piece + "\r\nb", "p", {piece, "b"}},
         // "[*]", "k1:季語", "d:春" in UTF-8 after a byte-order mark.
         {"\xEF\xBB\xBF[*]\nk1:\xE5\xAD\xA3\xE8\xAA\x9E\nd:\xE6\x98\xA5\n", "季語", {"春"}},
         // Generated indexes: the body marker's topic lists the other first keys in
