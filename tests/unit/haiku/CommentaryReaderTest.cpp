@@ -73,6 +73,8 @@ TEST_F(CommentaryReaderTest, CardReaderFields) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
+// Each line of the interpretation is padded to the next multiple of 44 bytes, up to the
+// next marker and within the field's 2047 bytes.
 TEST_F(CommentaryReaderTest, CardInterpretationIsRowsUpToTheNextMarker) {
     const std::string first = "山の雪と春の風。";
     const std::string second = "続きの行。";
@@ -81,16 +83,12 @@ TEST_F(CommentaryReaderTest, CardInterpretationIsRowsUpToTheNextMarker) {
     EXPECT_EQ(Read(kTwoSections, 0).interpretation.substr(0, 88),
               rows + std::string(88 - rows.size(), ' '));
     EXPECT_EQ(Read("[*]\n6:解釈\n続き\n年は3:ここで終わる\n後ろ\n", 0).interpretation.size(), 88u);
-}
-
-TEST(CommentaryRows, PaddingFillsToTheNextMultipleOfTheRowWidthWithinTheField) {
-    for (auto [length, size] : {std::pair{10u, 44u}, {44u, 44u}, {45u, 88u}}) {
-        std::string text;
-        CCommentaryReader::AppendRow(text, std::string(length, 'a'), 44);
-        EXPECT_EQ(text, std::string(length, 'a') + std::string(size - length, ' '));
-    }
-    std::string text;
-    for (int i = 0; i < 100; ++i) CCommentaryReader::AppendRow(text, "あいうえお", 44);
-    EXPECT_LE(text.size(), 2047u);
-    EXPECT_TRUE(cp932::IsValidCp932(text));
+    const std::string a44(44, 'a'), b45(45, 'b');
+    EXPECT_EQ(Read("[*]\n6:" + a44 + "\n" + b45 + "\n", 0).interpretation,
+              a44 + b45 + std::string(43, ' '));
+    std::string many = "[*]\n6:";
+    for (int i = 0; i < 100; ++i) many += "あいうえお\n";
+    const std::string full = Read(many, 0).interpretation;
+    EXPECT_LE(full.size(), 2047u);
+    EXPECT_TRUE(cp932::IsValidCp932(full));
 }
