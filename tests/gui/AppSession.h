@@ -94,13 +94,12 @@ class StandInHaikuListView : public StandInListView {
 public:
     StandInHaikuListView() {
         AddCommand(ID_SEARCH, [this] {
-            lastSearch = theSearchBar.TakeSearchText();
+            theSearchBar.TakeSearchText();
             ++searches;
         });
     }
     void OnActivateView(bool activate) override { theSearchBar.EnableSearchBox(activate); }
 
-    std::string lastSearch;
     int searches = 0;
 };
 
