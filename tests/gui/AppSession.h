@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "GuiNoticeRecorder.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ProfileStore.h"
@@ -63,9 +64,11 @@ private:
     bool m_exited = false;
 };
 
-// A session in a temporary working directory of its own (made in init(), gone in cleanup()).
+// A session in a temporary working directory of its own (made in init(), gone in cleanup()),
+// its notices recorded from the start.
 struct TempSession {
     QTemporaryDir dir;
+    GuiNoticeRecorder notices;
     AppSession app{dir.path()};
 };
 
@@ -91,13 +94,12 @@ class StandInHaikuListView : public StandInListView {
 public:
     StandInHaikuListView() {
         AddCommand(ID_SEARCH, [this] {
-            lastSearch = theSearchBar.TakeSearchText();
+            theSearchBar.TakeSearchText();
             ++searches;
         });
     }
     void OnActivateView(bool activate) override { theSearchBar.EnableSearchBox(activate); }
 
-    std::string lastSearch;
     int searches = 0;
 };
 

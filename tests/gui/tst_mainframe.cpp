@@ -16,9 +16,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "../unit/RecordingNoticeSink.h"
 #include "AppSession.h"
-#include "GuiNoticeRecorder.h"
 #include "ReaderTestSupport.h"
 #include "app/LockIndicators.h"
 #include "app/QuillaryDoc.h"
@@ -55,21 +53,22 @@ const QByteArray kCp932Text =
 class MainFrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_frame = m_session.emplace().app.Frame(); }
+    void init() {
+        m_frame = m_session.emplace().app.Frame();
+        m_notices = &m_session->notices;
+        RegisterStandInListTemplates();
+    }
     void cleanup() { m_session.reset(); }
     void menusFollowTheActiveWindow() {
-        // Menu 128: no window popup, no search item; closing and the display year greyed.
-        QCOMPARE(m_frame->CurrentMenuId(), IDR_MAINFRAME);
+        // Menu 128: no window popup, no search item; the display year greyed (closing: with the
+        // save and edit commands below).
         const QStringList bar = Items(m_frame->menuBar()), help = Items(m_frame->Menu(8));
-        QVERIFY(!Enabled(m_frame, ID_FILE_CLOSE) && !Enabled(m_frame, ID_DISP_YEAR));
+        QVERIFY(!Enabled(m_frame, ID_DISP_YEAR));
         QVERIFY(Enabled(m_frame, ID_APP_EXIT) && Enabled(m_frame, ID_APP_ABOUT));
         theApp.OnFileNew();
-        QCOMPARE(m_frame->CurrentMenuId(), IDR_QUILLARTYPE);
         QCOMPARE(Items(m_frame->menuBar()), (bar.mid(0, 7) << u"ｳｨﾝﾄﾞｳ(&W)"_qs << bar.last()));
         QCOMPARE(Items(m_frame->Menu(8)), (help + QStringList{u"-"_qs, u"検索(&F)"_qs}));
-        QVERIFY(Enabled(m_frame, ID_FILE_CLOSE));
         QCOMPARE(m_frame->windowTitle(), u"『Tavelo』博物館 V1.02 - Quillar1"_qs);
-        RegisterStandInListTemplates();
         m_frame->RouteCommand(ID_ALL_HAIKU);
         QCOMPARE(m_frame->CurrentMenuId(), IDR_HAIKU_LIST);
         // The window popup lists the open windows, the active one checked.
@@ -88,7 +87,6 @@ private slots:
         QCOMPARE(Items(m_frame->menuBar()), bar);
     }
     void searchIsGreyedUnlessAHaikuListIsActive() {
-        RegisterStandInListTemplates();
         QToolBar* bar = theSearchBar.GetBar();
         QWidget* button = bar->widgetForAction(bar->actions().last());
         // The command, its button and the search box alike.
@@ -117,7 +115,7 @@ private slots:
         QVERIFY(button->isVisibleTo(m_frame));
     }
     void hallsWithoutTheirWindowsStayGreyed() {
-        // theApp outlives each session: clear what an earlier case registered.
+        // Without the templates init() registered.
         theApp.m_pHaikuTemplate = nullptr;
         theApp.m_pKigoTemplate = nullptr;
         theApp.m_pOldNewTemplate = nullptr;
@@ -127,7 +125,6 @@ private slots:
         m_frame->RouteCommand(ID_ALL_HAIKU);
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
         RegisterStandInListTemplates();
-        QVERIFY(Enabled(m_frame, ID_ALL_HAIKU) && Enabled(m_frame, ID_KIGO_LIST));
         // A new window every time, also beside one of the same kind.
         m_frame->RouteCommand(ID_ALL_HAIKU);
         m_frame->RouteCommand(ID_ALL_HAIKU);
@@ -158,11 +155,11 @@ private slots:
         QFETCH(int, command);
         QFETCH(QString, file);
         QFETCH(QString, title);
-        RecordingNoticeSink notices;
         const std::string path = theProfile.TxtDataPath(file.toStdString());
         QVERIFY(m_frame->RouteCommand(command));
-        QCOMPARE(notices.messagesUtf8, std::vector<std::string>{path + "\nファイル を読み出し出来ません."});
-        QCOMPARE(notices.beeps, 0);
+        QCOMPARE(m_notices->messagesUtf8,
+                 std::vector<std::string>{path + "\nファイル を読み出し出来ません."});
+        QCOMPARE(m_notices->beeps, 0);
         const std::string key = Cp(title.toStdString().c_str());
         QDir(m_session->dir.path()).mkpath(u"TxtData"_qs);
         WriteBytes(QString::fromStdString(path),
@@ -176,10 +173,9 @@ private slots:
         });
         QVERIFY(m_frame->RouteCommand(command));
         QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
+        QCOMPARE(m_notices->messagesUtf8.size(), std::size_t(1));
     }
     void saveEditAndTheirKeysFollowTheActiveWindow() {
-        RegisterStandInListTemplates();
         const auto enabled = [this](std::initializer_list<int> ids) {
             QString on;
             for (int id : ids) on += Enabled(m_frame, id) ? u'1' : u'0';
@@ -191,12 +187,12 @@ private slots:
         // Keys live on actions of their own (menu items show their captions alone), reach
         // their commands through the routing and are greyed with them.
         QVERIFY(m_frame->CommandAction(ID_CONTENTS)->shortcuts().isEmpty());
-        QVERIFY(m_frame->AcceleratorAction(ID_FILE_NEW)->isEnabled());
         QVERIFY(!m_frame->AcceleratorAction(ID_FILE_SAVE)->isEnabled());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame));
         QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(enabled(commands), u"11000100"_qs);  // nothing selected, nothing to undo
+        QVERIFY(!m_frame->GetActiveDocument()->IsModified());
         QVERIFY(m_frame->AcceleratorAction(ID_FILE_SAVE)->isEnabled());
         QVERIFY(!m_frame->AcceleratorAction(ID_NEXT_PANE)->isEnabled());
         ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"text"_qs);
@@ -252,6 +248,7 @@ private slots:
         for (int i = 0; i < 3; ++i) theApp.OnFileNew();
         const QRect area = m_frame->MdiArea()->viewport()->rect();
         const QList<QMdiSubWindow*> windows = m_frame->MdiArea()->subWindowList();
+        QCOMPARE(windows[2]->windowTitle(), u"Quillar3"_qs);  // each new window numbered on
         m_frame->RouteCommand(ID_WINDOW_TILE_HORZ);  // one above the other
         for (int i = 0; i < 3; ++i)
             QCOMPARE(windows[i]->geometry(), QRect(0, i * (area.height() / 3), area.width(),
@@ -278,21 +275,6 @@ private slots:
         QVERIFY(KeepPicture(m_frame, u"main-window"_qs));
     }
 
-    void newGivesQuillar1AndAnOpenFileIsActivatedAgain() {
-        theApp.OnFileNew();  // Ctrl+N (the keys: saveEditAndTheirKeysFollowTheActiveWindow)
-        theApp.OnFileNew();
-        QStringList titles;
-        for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList()) titles << w->windowTitle();
-        QCOMPARE(titles, (QStringList{u"Quillar1"_qs, u"Quillar2"_qs}));
-        QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->toPlainText().isEmpty());
-        QVERIFY(!m_frame->GetActiveDocument()->IsModified());
-        WriteBytes(File(u"a.txt"_qs), "a\n");
-        CDocument* opened = theApp.OpenDocumentFile(File(u"a.txt"_qs));
-        theApp.OnFileNew();
-        QCOMPARE(theApp.OpenDocumentFile(File(u"a.txt"_qs)), opened);
-        QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 4);
-        QCOMPARE(m_frame->GetActiveDocument(), opened);
-    }
     void openLoadsTheTextAndSaveWritesItBack_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
@@ -315,27 +297,30 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
         QFETCH(QByteArray, added);
-        GuiNoticeRecorder notices;
         const QString path = File(u"poem.txt"_qs);
         WriteBytes(path, bytes);
         SetNextFileDialogAnswer(path);
         QVERIFY(m_frame->RouteCommand(ID_FILE_OPEN));
         CQuillaryView* view = ActiveEditView(m_frame);
         QVERIFY(view);
-        QCOMPARE(m_frame->GetActiveDocument()->GetTitle(), u"poem.txt"_qs);
+        CDocument* document = m_frame->GetActiveDocument();
+        QCOMPARE(document->GetTitle(), u"poem.txt"_qs);
         QCOMPARE(view->GetText(), shown);
-        QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+        QVERIFY(!document->IsModified());
         QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));  // Ctrl+S right away: same bytes
         QCOMPARE(ReadBytes(path), bytes);
         view->GetEditCtrl()->moveCursor(QTextCursor::End);
         view->GetEditCtrl()->insertPlainText(u"追加\n"_qs);
-        QVERIFY(m_frame->GetActiveDocument()->IsModified());
         QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
-        QVERIFY(!m_frame->GetActiveDocument()->IsModified());
+        QVERIFY(!document->IsModified());
         QCOMPARE(ReadBytes(path), bytes + added);
-        QVERIFY(notices.messages.isEmpty());
+        QVERIFY(m_notices->messages.isEmpty());
         QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),
                  QFileInfo(path).absoluteFilePath());
+        theApp.OnFileNew();  // opening the file again brings its window back
+        QCOMPARE(theApp.OpenDocumentFile(path), document);
+        QCOMPARE(m_frame->GetActiveDocument(), document);
+        QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 2);
     }
     void oddFileIsReportedAtOnceAndOpensReadOnlyOrNot_data() {
         QTest::addColumn<QString>("name");
@@ -364,11 +349,10 @@ private slots:
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
         large.close();
         if (!bytes.isEmpty()) WriteBytes(File(name), bytes);
-        GuiNoticeRecorder notices;
         const bool opened = theApp.OpenDocumentFile(File(name)) != nullptr;
-        QCOMPARE(notices.messages.size(), 1);
-        QVERIFY(notices.messages[0].startsWith(File(name) + u'\n'));
-        QVERIFY2(notices.messages[0].contains(message), qPrintable(notices.messages[0]));
+        QCOMPARE(m_notices->messages.size(), 1);
+        QVERIFY(m_notices->messages[0].startsWith(File(name) + u'\n'));
+        QVERIFY2(m_notices->messages[0].contains(message), qPrintable(m_notices->messages[0]));
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), opened ? 1 : 0);
         QCOMPARE(opened, !bytes.isEmpty());
         if (!opened) return;
@@ -378,7 +362,6 @@ private slots:
         QCOMPARE(ReadBytes(File(name)), bytes);
     }
     void saveUpdatesWhatALinkLeadsToAndRefusesASplitOfHardLinks() {
-        GuiNoticeRecorder notices;
         WriteBytes(File(u"real.txt"_qs), "a\n");
         QVERIFY(QFile::link(u"real.txt"_qs, File(u"link.txt"_qs)));
         WriteBytes(File(u"hard.txt"_qs), "a\n");
@@ -391,15 +374,14 @@ private slots:
         }
         QVERIFY(QFileInfo(File(u"link.txt"_qs)).isSymLink());
         QCOMPARE(ReadBytes(File(u"real.txt"_qs)), QByteArray("xa\n"));
-        QCOMPARE(notices.messages.size(), 1);
-        QVERIFY(notices.messages[0].contains(u"ハードリンク"_qs));
+        QCOMPARE(m_notices->messages.size(), 1);
+        QVERIFY(m_notices->messages[0].contains(u"ハードリンク"_qs));
         QCOMPARE(ReadBytes(File(u"hard2.txt"_qs)), QByteArray("a\n"));
         QVERIFY(m_frame->GetActiveDocument()->IsModified());
-        notices.answers = {NoticeAnswer::No};
+        m_notices->answers = {NoticeAnswer::No};
         QVERIFY(m_session->app.Close());
     }
     void untitledSaveAsksForANameAndKeepsCp932() {
-        GuiNoticeRecorder notices;
         theApp.OnFileNew();
         QPlainTextEdit* edit = ActiveEditView(m_frame)->GetEditCtrl();
         edit->insertPlainText(u"俳句\n季語\n"_qs);
@@ -414,27 +396,26 @@ private slots:
         // Text cp932 cannot carry is not saved over the cp932 file.
         edit->insertPlainText(u"🌸"_qs);
         QVERIFY(m_frame->RouteCommand(ID_FILE_SAVE));
-        QCOMPARE(notices.messages.size(), 1);
-        QVERIFY(notices.messages[0].contains(u"保存しませんでした"_qs));
+        QCOMPARE(m_notices->messages.size(), 1);
+        QVERIFY(m_notices->messages[0].contains(u"保存しませんでした"_qs));
         QCOMPARE(ReadBytes(path), kCp932Text);
         QVERIFY(m_frame->GetActiveDocument()->IsModified());
     }
     void closingAModifiedWindowAsksAndSignalsCloseAsExitDoes() {
-        GuiNoticeRecorder notices;
         CCloseSignals::Install([] { theApp.OnAppExit(); });  // as Run() does
         theApp.OnFileNew();
         ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"draft"_qs);
         // Closing the window by its command or its close box: Cancel keeps it.
         m_frame->RouteCommand(ID_FILE_CLOSE);
         m_frame->MdiArea()->subWindowList().first()->close();
-        QCOMPARE(notices.questions, QStringList(2, u"Quillar1 への変更を保存しますか?"_qs));
+        QCOMPARE(m_notices->questions, QStringList(2, u"Quillar1 への変更を保存しますか?"_qs));
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 1);
         ::raise(SIGTERM);
-        QTRY_COMPARE(notices.questions.size(), 3);
+        QTRY_COMPARE(m_notices->questions.size(), 3);
         // Cancelled: the program goes on, but the placement was written first.
         QVERIFY(m_session->app.Frame() && m_session->app.Frame()->isVisible());
         QVERIFY(ReadBytes(m_session->app.IniPath()).contains("WindowPos="));
-        notices.answers = {NoticeAnswer::No};
+        m_notices->answers = {NoticeAnswer::No};
         const pid_t child = ::fork();
         if (child == 0) {  // two signals in a row: the second ends the process at once
             ::raise(SIGINT);
@@ -446,13 +427,14 @@ private slots:
         QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
         ::raise(SIGHUP);  // (the child's first signal reached this process's pipe as well)
         QTRY_VERIFY(!m_session->app.Frame());  // No: closed
-        QCOMPARE(notices.questions.size(), 4);
+        QCOMPARE(m_notices->questions.size(), 4);
     }
 
 private:
     QString File(const QString& name) const { return m_session->dir.filePath(name); }
     std::optional<TempSession> m_session;
     CMainFrame* m_frame = nullptr;
+    GuiNoticeRecorder* m_notices = nullptr;
 };
 
 QTEST_MAIN(MainFrameTest)

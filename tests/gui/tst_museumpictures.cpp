@@ -31,8 +31,7 @@ private slots:
 
     void haikuListSeasonWordsAndCardHaveTheirCommentary() {
         ListFrame frame({900, 560});
-        CHaikuListView* view = frame.Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s);
-        CListCtrl* list = view->GetListCtrl();
+        CListCtrl* list = frame.Open<CHaikuListView>(IDR_HAIKU_LIST, u"登録全句"_s)->GetListCtrl();
         for (int c : {4, 5, 6}) QVERIFY(!ColumnTexts(list, c).contains(QString()));
         ClickHeader(list, 2);
         QVERIFY(KeepPicture(frame.Frame(), u"haiku-list-sorted-by-second-phrase"_s));

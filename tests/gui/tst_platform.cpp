@@ -15,15 +15,13 @@
 #include "platform/QtNoticeSink.h"
 #include "reader/ArrowImages.h"
 
-// Pixels partly transparent: the mark of an image smoothed while stretched.
+// Pixels partly transparent (alpha neither 0 nor 255): the mark of an image smoothed while
+// stretched.
 static int SmoothedPixels(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int alpha = qAlpha(image.pixel(x, y));
-            if (alpha != 0 && alpha != 255) ++count;
-        }
+        for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) % 255 != 0;
     return count;
 }
 
@@ -115,7 +113,7 @@ private slots:
         const qreal ratio = app.Frame()->devicePixelRatioF();
         QCOMPARE(ratio, 2.0);
         int images = 0;
-        for (QToolBar* bar : app.Frame()->findChildren<QToolBar*>()) {
+        for (QToolBar* bar : app.Frame()->findChildren<QToolBar*>())
             for (QAction* action : bar->actions()) {
                 if (action->icon().isNull()) continue;
                 const QPixmap shown = action->icon().pixmap(bar->iconSize(), ratio);
@@ -124,7 +122,6 @@ private slots:
                 QCOMPARE(SmoothedPixels(shown), 0);
                 ++images;
             }
-        }
         QCOMPARE(images, 7);  // six tool-bar commands and the search button
         QCOMPARE(app.Frame()->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(64, 64));
         QVERIFY(app.Close());
