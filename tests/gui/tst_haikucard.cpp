@@ -1,29 +1,18 @@
-// The two greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
-// unreadable commentary, start-up and command) and the one-point tips dialog.
+// The greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
+// unreadable commentary, the command) and the one-point tips shown before it at start-up.
 #include <QCheckBox>
 #include <QPushButton>
-#include <QtTest>
-#include <fstream>
 #include <functional>
-#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "AppSession.h"
 #include "HaikuTestSupport.h"
-#include "app/MainFrame.h"
-#include "app/QuillaryApp.h"
-#include "app/Resource.h"
-#include "app/SearchBar.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "platform/SpinButtonCtrl.h"
 #include "reader/TipsDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-static void Press(CTipsDialog& dialog, int id) {
-    dialog.findChild<QPushButton*>(QString::number(id))->click();
-}
 
 static QString Number(int shown) { return u"登録全句の番号 : "_s + QString::number(shown); }
 
@@ -41,13 +30,10 @@ static void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
 // Runs the card on the stored index (mode 0) and drives it with act.
 static void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
     theProfile.SetHaikuNo(index);
-    QString number;
-    OnNextCard([&number, act](CHaikuCardDlg* card) {
-        act(card);
-        number = card->FieldText(1006);
-    });
+    bool opened = false;
+    OnNextCard([&opened, act](CHaikuCardDlg* card) { act(card), opened = true; });
     CHaikuCardDlg::RunWithStoredHaiku();
-    QVERIFY2(!number.isEmpty(), "the card opened");
+    QVERIFY2(opened, "the card opened");
 }
 
 class TestHaikuCard : public QObject {
@@ -127,26 +113,26 @@ private slots:
     }
 
     void everyWayOfClosingStoresTheShownHaiku() {
-        for (int way : {0, 1, 2}) {  // OK, Esc, the close box
-            RunStoredCard(4, [way](CHaikuCardDlg* card) {
-                QVERIFY(PressKey(Qt::Key_Down));
-                if (way == 0) QTest::mouseClick(card->Control(1), Qt::LeftButton);
-                if (way == 1) QVERIFY(PressKey(Qt::Key_Escape));
-                if (way == 2) card->close();
+        // The stored index, how the card closes after one Up press (OK, Esc, the close box),
+        // the number shown on opening, the index stored. Stored values outside the table show
+        // the nearest haiku; the mode is stored as 0 whatever it was.
+        enum Way { Ok, Esc, CloseBox };
+        const int last = kBuiltinHaikuCount - 1;
+        const std::tuple<int, Way, int, int> cases[] = {
+            {4, Ok, 5, 3}, {4, Esc, 5, 3}, {4, CloseBox, 5, 3}, {99999, Esc, last + 1, last - 1},
+            {-3, Ok, 1, 0}};
+        for (const auto& [stored, way, shown, after] : cases) {
+            theProfile.SetHaikuMode(7);
+            RunStoredCard(stored, [&](CHaikuCardDlg* card) {
+                QCOMPARE(card->FieldText(1006), Number(shown));
+                QVERIFY(PressKey(Qt::Key_Up));
+                if (way == Ok) QTest::mouseClick(card->Control(1), Qt::LeftButton);
+                if (way == Esc) QVERIFY(PressKey(Qt::Key_Escape));
+                if (way == CloseBox) card->close();
                 QVERIFY(!card->isVisible());
             });
-            QCOMPARE(theProfile.GetHaikuNo(-1), 5);
+            QCOMPARE(theProfile.GetHaikuNo(-1), after);
             QCOMPARE(theProfile.GetProfileInt("Settings", "HailuMode", -1), 0);
-        }
-        // Stored values outside the table show the nearest haiku and are stored so.
-        theProfile.SetHaikuMode(7);
-        const int last = kBuiltinHaikuCount - 1;
-        for (auto [stored, nearest] : {std::pair{99999, last}, std::pair{-3, 0}}) {
-            RunStoredCard(stored, [nearest](CHaikuCardDlg* card) {
-                QCOMPARE(card->FieldText(1006), Number(nearest + 1));
-            });
-            QCOMPARE(theProfile.GetHaikuNo(-1), nearest);
-            QCOMPARE(theProfile.GetHaikuMode(-1), 0);
         }
     }
 
@@ -163,83 +149,59 @@ private slots:
         });
     }
 
-    void startUpAndTheCommandShowTheStoredHaiku() {
+    // Start-up shows the tips (their buttons and check box; closing saves the next tip),
+    // then the card on the stored haiku, as the command does afterwards.
+    void startUpShowsTheTipsThenTheStoredHaiku() {
         RecordingNoticeSink notices;
-        std::ofstream(m_museum->Path() + "/" + program_invocation_short_name + ".INI")
-            << "[Settings]\nonepointview=0\nHaikuView=1\nHaikuNo=2\n";
-        // Start-up runs the card on the stored haiku after the main window is shown.
+        const std::string tipsFile = m_museum->Path() + "/TxtData/onepoint.txt";
+        theProfile.SetOnePoint(4);  // no tips file yet: the notice and no dialog
+        QCOMPARE(CTipsDialog().DoModal(), int(QDialog::Rejected));
+        QCOMPARE(notices.messagesUtf8,
+                 std::vector<std::string>{tipsFile + "\nファイル を読み出し出来ません."});
+        QCOMPARE(theProfile.GetOnePoint(), 0);  // the next opening shows the last tip
+
+        std::filesystem::copy_file(TestTxtData("onepoint.txt"), tipsFile);
+        const QString dir = QString::fromStdString(m_museum->Path());
+        WriteBytes(dir + u"/tst_haikucard.INI"_s, "[Settings]\r\nonepoint=9\r\nHaikuNo=2\r\n");
+        QStringList tips;
         QString number;
-        OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
-        AppSession app(QString::fromStdString(m_museum->Path()), AppSession::Greeting::Show);
-        QCOMPARE(number, Number(3));
-        OnNextCard([&number](CHaikuCardDlg* card) {
-            number = card->FieldText(1006);
-            QVERIFY(PressKey(Qt::Key_Down));
-        });
-        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
-        QCOMPARE(number, Number(3));
-        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
-        QVERIFY(notices.messages.empty());
-    }
-
-    // The one-point tips: the dialog's buttons (wrapping is the tips reader's unit test),
-    // the profile keys it reads and writes, and a missing tips file.
-    void tipsPreviousButtonAndCheckBox() {
-        RecordingNoticeSink notices;
-        AddTips();
-        theProfile.SetOnePoint(9);  // beyond the last: the first
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        QCOMPARE(Shown(dialog.Title()), u"1番目のヒント\n"_s);
-        Press(dialog, 1033);  // previous from the first: the last
-        QCOMPARE(dialog.CurrentTip(), 5);
-        QCOMPARE(Shown(dialog.Title()), u"5番目のヒント\n"_s);
-        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
-        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
-        for (int after : {0, 1}) {
-            box->click();
-            QCOMPARE(theProfile.GetOnePointView(), after);
-            QCOMPARE(box->isChecked(), after == 1);
-        }
-        QVERIFY(notices.messages.empty());
-    }
-
-    void tipsGreetAtStartUpAndClosingSavesTheNextTip() {
-        RecordingNoticeSink notices;
-        AddTips();
-        WriteBytes(Dir() + u"/tst_haikucard.INI"_s, "[Settings]\r\nHaikuView=0\r\n");
-        QString shown;
         QTimer::singleShot(0, [&] {
-            auto* tips = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
-            if (!tips) return;
-            shown = Shown(tips->Title());
-            Press(*tips, 1009);
-            Press(*tips, 1015);
+            auto* dialog = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            const auto press = [dialog](const QString& id) {
+                dialog->findChild<QPushButton*>(id)->click();
+            };
+            tips << Shown(dialog->Title());  // beyond the last: the first
+            press(u"1033"_s);                // previous from the first: the last
+            tips << Shown(dialog->Title());
+            auto* box = dialog->findChild<QCheckBox*>(u"1003"_s);
+            QVERIFY(box->isChecked());  // "onepointview" defaults to 1
+            for (int after : {0, 1}) {
+                box->click();
+                QCOMPARE(theProfile.GetOnePointView(), after);
+                QCOMPARE(box->isChecked(), after == 1);
+            }
+            press(u"1009"_s);  // next from the last: the first
+            OnNextCard([&number](CHaikuCardDlg* card) {
+                number = card->FieldText(1006);
+                QVERIFY(PressKey(Qt::Key_Down));
+            });
+            press(u"1015"_s);
         });
-        AppSession app(Dir(), AppSession::Greeting::Show);
+        AppSession app(dir, AppSession::Greeting::Show);
         QVERIFY(app.Started());
-        QCOMPARE(shown, u"1番目のヒント\n"_s);
-        QCOMPARE(theProfile.GetOnePoint(), 3);
-        QVERIFY(notices.messages.empty());
+        QCOMPARE(tips, QStringList({u"1番目のヒント\n"_s, u"5番目のヒント\n"_s}));
+        QCOMPARE(theProfile.GetOnePoint(), 2);
+        QCOMPARE(number, Number(3));
+        OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
+        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
+        QCOMPARE(number, Number(4));
+        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
         QVERIFY(app.Close());
     }
 
-    void missingTipsFileShowsTheNoticeAndClosesTheDialog() {
-        RecordingNoticeSink notices;
-        theProfile.SetOnePoint(4);
-        QCOMPARE(CTipsDialog().DoModal(), int(QDialog::Rejected));
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(notices.messagesUtf8[0]),
-                 Dir() + u"/TxtData/onepoint.txt\nファイル を読み出し出来ません."_s);
-        QCOMPARE(theProfile.GetOnePoint(), 0);  // the next opening shows the last tip
-    }
-
 private:
-    void AddTips() const {
-        const std::string tips = m_museum->Path() + "/TxtData/onepoint.txt";
-        std::filesystem::copy_file(TestTxtData("onepoint.txt"), tips);
-    }
-    QString Dir() const { return QString::fromStdString(m_museum->Path()); }
     std::unique_ptr<TempMuseum> m_museum;
 };
 
