@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(dialog.MainPane()->RowLinks(1).size(), std::size_t(2));
         QVERIFY(!Child<QScrollBar>(dialog, 1019)->isEnabled());
         for (int id : {1019, 1025})  // nothing to scroll: the thumb fills the groove
-            QCOMPARE(Drawn(Child<QScrollBar>(dialog, id)), Drawn(Child<QScrollBar>(dialog, id), QStyle::SC_ScrollBarGroove));
+            QCOMPARE(Drawn(Child<QScrollBar>(dialog, id)),
+                     Drawn(Child<QScrollBar>(dialog, id), QStyle::SC_ScrollBarGroove));
         QCOMPARE(QCursor::pos(), dialog.MainPane()->mapToGlobal(QPoint(2, 2)));
 
         // Previewing a topic without body beeps once; moving within the same

@@ -118,9 +118,11 @@ private slots:
         // the nearest haiku; the mode is stored as 0 whatever it was.
         enum Way { Ok, Esc, CloseBox };
         const int last = kBuiltinHaikuCount - 1;
-        const std::tuple<int, Way, int, int> cases[] = {
-            {4, Ok, 5, 3}, {4, Esc, 5, 3}, {4, CloseBox, 5, 3}, {99999, Esc, last + 1, last - 1},
-            {-3, Ok, 1, 0}};
+        const std::tuple<int, Way, int, int> cases[] = {{4, Ok, 5, 3},
+                                                        {4, Esc, 5, 3},
+                                                        {4, CloseBox, 5, 3},
+                                                        {-3, Ok, 1, 0},
+                                                        {99999, Esc, last + 1, last - 1}};
         for (const auto& [stored, way, shown, after] : cases) {
             theProfile.SetHaikuMode(7);
             RunStoredCard(stored, [&](CHaikuCardDlg* card) {

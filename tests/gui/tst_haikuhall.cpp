@@ -7,11 +7,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
-#include <QtTest>
 #include <sys/stat.h>
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
@@ -52,20 +50,6 @@ static QString RunsModal(const std::function<void()>& action) {
     return shown;
 }
 
-// Finishes the next year dialog once it is shown: steps its year spin, then OK or
-// Cancel. The year field shows the year, kept within 1874 to 1959.
-static void AnswerYearDialog(int steps, bool ok) {
-    QTimer::singleShot(0, [steps, ok] {
-        auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        CSpinButtonCtrl* spin = dialog->YearSpin();
-        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? spin->StepUp() : spin->StepDown();
-        const int shown = std::clamp(1874 + steps, 1874, 1959);
-        QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), QString::number(shown));
-        ok ? dialog->accept() : dialog->reject();
-    });
-}
-
 class TestHaikuHall : public QObject {
     Q_OBJECT
 
@@ -75,22 +59,6 @@ private:
     }
     CKigoListView* OpenKigo() {
         return m_frame->Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s, {600, 400});
-    }
-    // Types the text into the search box (Japanese comes from the input method) and
-    // gives the search command, as its button does.
-    void Search(const QString& text) {
-        QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
-        field->clear();
-        QInputMethodEvent typed;
-        typed.setCommitString(text);
-        QApplication::sendEvent(field, &typed);
-        QCOMPARE(field->text(), text);
-        QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
-    }
-
-    COldNewSimpleListView* OpenCalendar() {
-        return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
-                                                   {700, 500});
     }
 private slots:
     void init() {
@@ -191,7 +159,15 @@ private slots:
             const int before = bar->value();
             QVERIFY(list->GetItemRect(list->GetTopIndex()).top() != 0);  // between rows
             for (int repeat = 0; repeat < 2; ++repeat) {  // a repeated search finds the same row
-                Search(text);
+                // Typed into the search box (Japanese from the input method), then the
+                // search command, as its button gives it.
+                QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
+                field->clear();
+                QInputMethodEvent typed;
+                typed.setCommitString(text);
+                QApplication::sendEvent(field, &typed);
+                QCOMPARE(field->text(), text);
+                QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
                 QCOMPARE(row < 0 ? bar->value() - before : list->GetItemRect(row).top(), 0);
             }
             QVERIFY(!list->selectionModel()->isRowSelected(std::max(row, 0), {}));  // not selected
@@ -251,30 +227,39 @@ private slots:
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
     }
 
-    void opensAt1874AndLeftClickSelectsNothing() {
-        COldNewSimpleListView* view = OpenCalendar();
-        CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
-        ClickRow(list, 3);
-        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
-    }
-
-    void theDialogChangesTheYearOnOkOnly() {
+    void calendarOpensAt1874AndTheYearDialogChangesItOnOkOnly() {
+        const auto open = [this] {
+            return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
+                                                        {700, 500});
+        };
         // Opened by the command or a right click; spin steps; OK; the year shown then.
         const std::tuple<bool, int, bool, int> cases[] = {
             {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
             {true, 90, true, 1959},  {false, -3, true, 1874}};
         for (const auto& [rightClick, steps, ok, year] : cases) {
-            COldNewSimpleListView* other = OpenCalendar();
-            COldNewSimpleListView* view = OpenCalendar();
+            COldNewSimpleListView* other = open();
+            COldNewSimpleListView* view = open();
             CListCtrl* list = view->GetListCtrl();
-            AnswerYearDialog(steps, ok);
+            ClickRow(list, 3);
+            QVERIFY(list->selectionModel()->selectedRows().isEmpty());  // a left click selects none
+            // The year field shows the spin's year, kept within 1874 to 1959.
+            QTimer::singleShot(0, [steps, ok] {
+                auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                CSpinButtonCtrl* spin = dialog->YearSpin();
+                for (int i = 0; i < std::abs(steps); ++i)
+                    steps > 0 ? spin->StepUp() : spin->StepDown();
+                const QString shown = QString::number(std::clamp(1874 + steps, 1874, 1959));
+                QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), shown);
+                ok ? dialog->accept() : dialog->reject();
+            });
             if (rightClick) QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
             else QVERIFY(m_frame->Frame()->RouteCommand(ID_DISP_YEAR));
-            QCOMPARE(view->m_nYear, year);
             QCOMPARE(list->GetItemCount(), year == 1876 ? 384 : 354);  // 1876 has a leap month
             QVERIFY(view->GetDocument()->GetTitle().contains(QString::number(year) + u"年"_s));
-            QCOMPARE(other->m_nYear, 1874);  // each table is its own
+            // Each table is its own; it opens at 1874.
+            QCOMPARE(other->GetDocument()->GetTitle(),
+                     u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
             m_frame->CloseAll();
         }
     }
