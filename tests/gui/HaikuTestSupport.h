@@ -1,23 +1,17 @@
-// Helpers for the list and card window tests: a temporary museum (working directory
-// with TxtData files written in cp932 from UTF-8 text), the built museum seen from a
-// working directory of the test's own, a plain MDI main window that opens list
-// windows, and user input where it arrives.
+// Helpers for the list and card window tests: a temporary or the built museum as the
+// working directory, a plain MDI main window that opens list windows, and user input.
 #pragma once
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QString>
 #include <QWheelEvent>
 #include <QtTest>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <string>
 
 #include "../unit/TempDir.h"
 #include "ReaderTestSupport.h"  // Cp and Shown
 #include "app/ProfileStore.h"
-#include "platform/Cp932.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
@@ -72,10 +66,7 @@ public:
 
     // Writes TxtData/name in cp932 from UTF-8 text.
     void WriteTxtData(std::string name, const char* utf8Text) const {
-        m_dir.Write("TxtData/" + name, cp932::FromUtf8Lossy(utf8Text));
-    }
-    void RemoveTxtData(std::string name) const {
-        std::filesystem::remove(m_dir.File("TxtData/" + name));
+        m_dir.Write("TxtData/" + name, Cp(utf8Text));
     }
     std::string Path() const { return m_dir.Path(); }
 

@@ -46,10 +46,8 @@ private slots:
     }
     void cleanup() { m_museum.reset(); }
 
-    void showsEveryFieldOfTheFirstHaikuAndItsCheckBoxFlipsTheFlag() {
+    void showsEveryFieldStepsByItsArrowButtonsAndTabsInTheTemplatesOrder() {
         RecordingNoticeSink notices;
-        CHaikuCardDlg card;
-        card.OnInitDialog();
         const std::map<int, QString> fields = {
             {1006, Number(1)}, {1011, u"初めて句を留む"_s}, {1036, u"んまい あいう えお"_s},
             {1035, Shown(std::string(kBuiltinHaiku[0].line1) + " " + kBuiltinHaiku[0].line2 + " " +
@@ -59,17 +57,33 @@ private slots:
             // Each 44-byte row of the file on its own line; 大 (bytes 43-44) stays whole
             // on the first row and nothing after it moves.
             {1039, u"山の雪が解けはじめ、千曲川の瀬音が1日ごとに大\nきくなる。\n耳で春を知る。"_s}};
-        for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
+        RunStoredCard(0, [&fields](CHaikuCardDlg* card) {
+            for (const auto& [id, text] : fields) QCOMPARE(card->FieldText(id), text);
+            auto* check = qobject_cast<QCheckBox*>(card->Control(1017));
+            QVERIFY(check->isChecked());  // HaikuView unset: shown at start-up
+            // The stored flag decides, whatever the box shows (the last click after a change).
+            for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
+                theProfile.SetHaikuView(stored);
+                QTest::mouseClick(check, Qt::LeftButton);
+                QCOMPARE(theProfile.GetHaikuView(), after);
+                QCOMPARE(check->isChecked(), after != 0);
+            }
+            QWidget* spin = card->Spin();
+            const int x = spin->width() / 2;
+            QTest::mouseClick(spin->childAt(x, spin->height() * 3 / 4), Qt::LeftButton);
+            QCOMPARE(card->FieldText(1006), Number(2));
+            QCOMPARE(card->FieldText(1036), u"ぬぬぬぬ かきく けこ"_s);
+            // The previous haiku's preface and interpretation are gone.
+            QCOMPARE(card->FieldText(1011) + card->FieldText(1039), QString());
+            QTest::mouseClick(spin->childAt(x, spin->height() / 4), Qt::LeftButton);
+            QCOMPARE(card->FieldText(1006), Number(1));
+            card->Control(1006)->setFocus(Qt::TabFocusReason);
+            QStringList order;
+            for (int i = 0; i < 10 && PressKey(Qt::Key_Tab); ++i)
+                order << QApplication::focusWidget()->objectName();
+            QCOMPARE(order.join(u' '), u"1011 1008 1038 1039 1037 1014 1017 1 1000 1006"_s);
+        });
         QVERIFY(notices.messages.empty());
-        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
-        QVERIFY(check->isChecked());  // no INI: shown at start-up
-        // The stored flag decides, whatever the box shows (the last click after a change).
-        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
-            theProfile.SetHaikuView(stored);
-            QTest::mouseClick(check, Qt::LeftButton);
-            QCOMPARE(theProfile.GetHaikuView(), after);
-            QCOMPARE(check->isChecked(), after != 0);
-        }
     }
 
     void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
@@ -91,25 +105,6 @@ private slots:
             });
         }
         QVERIFY(notices.messages.empty());
-    }
-
-    void arrowButtonsStepAndTabFollowsTheTemplatesControlOrder() {
-        RunStoredCard(0, [](CHaikuCardDlg* card) {
-            QWidget* spin = card->Spin();
-            const int x = spin->width() / 2;
-            QTest::mouseClick(spin->childAt(x, spin->height() * 3 / 4), Qt::LeftButton);
-            QCOMPARE(card->FieldText(1006), Number(2));
-            QCOMPARE(card->FieldText(1036), u"ぬぬぬぬ かきく けこ"_s);
-            // The previous haiku's preface and interpretation are gone.
-            QCOMPARE(card->FieldText(1011) + card->FieldText(1039), QString());
-            QTest::mouseClick(spin->childAt(x, spin->height() / 4), Qt::LeftButton);
-            QCOMPARE(card->FieldText(1006), Number(1));
-            card->Control(1006)->setFocus(Qt::TabFocusReason);
-            QStringList order;
-            for (int i = 0; i < 10 && PressKey(Qt::Key_Tab); ++i)
-                order << QApplication::focusWidget()->objectName();
-            QCOMPARE(order.join(u' '), u"1011 1008 1038 1039 1037 1014 1017 1 1000 1006"_s);
-        });
     }
 
     void everyWayOfClosingStoresTheShownHaiku() {
@@ -139,7 +134,7 @@ private slots:
     }
 
     void unreadableCommentaryIsReportedAtEveryShowing() {
-        m_museum->RemoveTxtData("tavelo.txt");
+        std::filesystem::remove(m_museum->Path() + "/TxtData/tavelo.txt");
         RecordingNoticeSink notices;
         RunStoredCard(0, [&notices](CHaikuCardDlg* card) {
             QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));

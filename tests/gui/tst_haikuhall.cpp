@@ -206,9 +206,10 @@ private slots:
 
     // A missing tavelo.txt, and a FIFO as kigo.txt: reported at once, never waited on.
     void missingOrIrregularFilesAreReported() {
-        m_museum->RemoveTxtData("tavelo.txt");
-        m_museum->RemoveTxtData("kigo.txt");
-        QCOMPARE(::mkfifo((m_museum->Path() + "/TxtData/kigo.txt").c_str(), 0600), 0);
+        const std::string txtData = m_museum->Path() + "/TxtData/";
+        std::filesystem::remove(txtData + "tavelo.txt");
+        std::filesystem::remove(txtData + "kigo.txt");
+        QCOMPARE(::mkfifo((txtData + "kigo.txt").c_str(), 0600), 0);
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
