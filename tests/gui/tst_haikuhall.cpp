@@ -75,7 +75,7 @@ private slots:
         m_museum.reset();
     }
 
-    void showBuiltInHaikuAndSeasonWordsInTheirColumns() {
+    void rowsShowTheirColumnsAndOpenTheirCardOrReader() {
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();
         CListCtrl* words = OpenKigo()->GetListCtrl();
@@ -97,6 +97,26 @@ private slots:
         QHeaderView* header = list->header();
         QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <= header->sectionSize(6));
         QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= header->sectionSize(0));
+
+        // A double click or Enter opens the row's card or reader.
+        ClickHeader(list, 1);  // row 0 shows haiku number 3
+        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
+        ClickRow(list, 0);
+        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
+        QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
+
+        ClickHeader(words, 2);  // row 1 is 蚕 now
+        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
+        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
+
+        // Beside the rows only a beep.
+        const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
+        QVERIFY(beside.x() < list->viewport()->width());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
+        const QPoint below(10, words->GetItemRect(4).bottom() + 20);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(notices.beeps, 2);
+        QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(notices.messages.empty());
     }
 
@@ -177,31 +197,6 @@ private slots:
             QCOMPARE(std::ranges::count(theSearchBar.History(), typed), text.isEmpty() ? 0 : 1);
             m_frame->CloseAll();
         }
-    }
-
-    void doubleClickOrEnterOpensTheRowsCardOrReader() {
-        RecordingNoticeSink notices;
-        CListCtrl* list = Open()->GetListCtrl();
-        ClickHeader(list, 1);  // row 0 shows haiku number 3
-        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
-        ClickRow(list, 0);
-        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
-        QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
-
-        CListCtrl* words = OpenKigo()->GetListCtrl();
-        ClickHeader(words, 2);  // row 1 is 蚕 now
-        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
-        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
-
-        // Beside the rows only a beep.
-        const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
-        QVERIFY(beside.x() < list->viewport()->width());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
-        const QPoint below(10, words->GetItemRect(4).bottom() + 20);
-        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, below);
-        QCOMPARE(notices.beeps, 2);
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(notices.messages.empty());
     }
 
     // A missing tavelo.txt, and a FIFO as kigo.txt: reported at once, never waited on.
