@@ -86,51 +86,37 @@ private slots:
         QVERIFY(notices.messages.empty());
     }
 
-    void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
+    void arrowKeysStepFromTheFirstPressAndClosingStoresTheShownHaiku() {
         RecordingNoticeSink notices;
-        // The control with the focus (1, OK, has it on opening), the stored index, the
-        // key, the number shown after it; clamped at both ends.
+        // The control with the focus (1, OK, has it on opening), the stored index, the key,
+        // the number shown after it, how the card then closes (OK, Esc, the close box). It
+        // clamps at both ends; stored values outside the table show the nearest haiku.
+        enum Way { Ok, Esc, Box };  // Box: the close box
         const int last = kBuiltinHaikuCount - 1;
-        const std::tuple<int, int, Qt::Key, int> cases[] = {
-            {1, 10, Qt::Key_Down, 12},    {1, 10, Qt::Key_Up, 10},      {1017, 10, Qt::Key_Up, 10},
-            {1039, 10, Qt::Key_Down, 12}, {1011, 10, Qt::Key_Down, 12}, {1000, 10, Qt::Key_Up, 10},
-            {1, 0, Qt::Key_Up, 1},        {1, last, Qt::Key_Down, last + 1}};
-        for (const auto& [focus, index, key, shown] : cases) {
+        const std::tuple<int, int, Qt::Key, int, Way> cases[] = {
+            {1, 10, Qt::Key_Down, 12, Ok},     {1, 10, Qt::Key_Up, 10, Esc},
+            {1017, 10, Qt::Key_Up, 10, Box},   {1039, 10, Qt::Key_Down, 12, Esc},
+            {1011, 10, Qt::Key_Down, 12, Ok},  {1000, 10, Qt::Key_Up, 10, Esc},
+            {1, 0, Qt::Key_Up, 1, Esc},        {1, last, Qt::Key_Down, last + 1, Esc},
+            {1, 99999, Qt::Key_Up, last, Box}, {1, -3, Qt::Key_Up, 1, Ok}};
+        for (const auto& [focus, index, key, shown, way] : cases) {
+            theProfile.SetHaikuMode(7);
             RunStoredCard(index, [&](CHaikuCardDlg* card) {
                 if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
                 QCOMPARE(QApplication::focusWidget(), card->Control(focus));
                 QVERIFY(PressKey(key));
                 QCOMPARE(card->FieldText(1006), Number(shown));
                 QCOMPARE(QApplication::focusWidget(), card->Control(focus));
-            });
-        }
-        QVERIFY(notices.messages.empty());
-    }
-
-    void everyWayOfClosingStoresTheShownHaiku() {
-        // The stored index, how the card closes after one Up press (OK, Esc, the close box),
-        // the number shown on opening, the index stored. Stored values outside the table show
-        // the nearest haiku; the mode is stored as 0 whatever it was.
-        enum Way { Ok, Esc, CloseBox };
-        const int last = kBuiltinHaikuCount - 1;
-        const std::tuple<int, Way, int, int> cases[] = {{4, Ok, 5, 3},
-                                                        {4, Esc, 5, 3},
-                                                        {4, CloseBox, 5, 3},
-                                                        {-3, Ok, 1, 0},
-                                                        {99999, Esc, last + 1, last - 1}};
-        for (const auto& [stored, way, shown, after] : cases) {
-            theProfile.SetHaikuMode(7);
-            RunStoredCard(stored, [&](CHaikuCardDlg* card) {
-                QCOMPARE(card->FieldText(1006), Number(shown));
-                QVERIFY(PressKey(Qt::Key_Up));
                 if (way == Ok) QTest::mouseClick(card->Control(1), Qt::LeftButton);
                 if (way == Esc) QVERIFY(PressKey(Qt::Key_Escape));
-                if (way == CloseBox) card->close();
+                if (way == Box) card->close();
                 QVERIFY(!card->isVisible());
             });
-            QCOMPARE(theProfile.GetHaikuNo(-1), after);
+            // Every way of closing stores the shown haiku, and the mode as 0.
+            QCOMPARE(theProfile.GetHaikuNo(-1), shown - 1);
             QCOMPARE(theProfile.GetProfileInt("Settings", "HailuMode", -1), 0);
         }
+        QVERIFY(notices.messages.empty());
     }
 
     void unreadableCommentaryIsReportedAtEveryShowing() {
