@@ -56,12 +56,24 @@ private:
     std::map<int, std::unique_ptr<CMultiDocTemplate>> m_templates;
 };
 
-// A working directory of its own for each test; the profile's INI lies in it too.
+// Three commentary sections: the first haiku with every field (its interpretation
+// has a character across the end of its first 44-byte row), the next two with
+// readings that sort before it, so a sort by the first phrase reorders the rows.
+inline const char* kTestCommentary =
+    "// test commentary\n"
+    "[*]\n1:初めて句を留む\n2:んまい あいう えお\n3:春\n4:雪解け\n5:「五百句」\n"
+    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n耳で春を知る。\n"
+    "[*]\n2:ぬぬぬぬ かきく けこ\n3:春\n4:蚕\n"
+    "[*]\n2:あさがお さしす せそ\n3:秋\n4:朝顔\n";
+
+// A working directory of its own for each test, with the test commentary as tavelo.txt;
+// the profile's INI lies in it too.
 class TempMuseum {
 public:
     TempMuseum() {
         std::filesystem::create_directories(m_dir.File("TxtData"));
         theProfile.SetupProfile(m_dir.Path(), "quillary");
+        WriteTxtData("tavelo.txt", kTestCommentary);
     }
 
     // Writes TxtData/name in cp932 from UTF-8 text.
@@ -142,13 +154,3 @@ inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
                       false);
     QApplication::sendEvent(under, &event);
 }
-
-// Three commentary sections: the first haiku with every field (its interpretation
-// has a character across the end of its first 44-byte row), the next two with
-// readings that sort before it, so a sort by the first phrase reorders the rows.
-inline const char* kTestCommentary =
-    "// test commentary\n"
-    "[*]\n1:初めて句を留む\n2:んまい あいう えお\n3:春\n4:雪解け\n5:「五百句」\n"
-    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n耳で春を知る。\n"
-    "[*]\n2:ぬぬぬぬ かきく けこ\n3:春\n4:蚕\n"
-    "[*]\n2:あさがお さしす せそ\n3:秋\n4:朝顔\n";

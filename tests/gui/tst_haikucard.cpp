@@ -40,10 +40,7 @@ class TestHaikuCard : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_museum = std::make_unique<TempMuseum>();
-        m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
-    }
+    void init() { m_museum = std::make_unique<TempMuseum>(); }
     void cleanup() { m_museum.reset(); }
 
     void showsEveryFieldStepsByItsArrowButtonsAndTabsInTheTemplatesOrder() {

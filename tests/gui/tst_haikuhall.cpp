@@ -1,7 +1,6 @@
 // The list halls: the haiku list and the season-word list (columns, sorting, the search,
 // the card or reader a row opens, a missing file) and the calendar hall's table and
 // display-year dialog.
-#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -63,7 +62,6 @@ private:
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
-        m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
         m_museum->WriteTxtData("kigo.txt", kTestKigo);
         m_frame = std::make_unique<ListFrame>();
         QVERIFY(theSearchBar.Create(m_frame->Frame()));
@@ -183,9 +181,9 @@ private slots:
                 // search command, as its button gives it.
                 QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
                 field->clear();
-                QInputMethodEvent typed;
-                typed.setCommitString(text);
-                QApplication::sendEvent(field, &typed);
+                QInputMethodEvent input;
+                input.setCommitString(text);
+                QApplication::sendEvent(field, &input);
                 QCOMPARE(field->text(), text);
                 QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
                 QCOMPARE(row < 0 ? bar->value() - before : list->GetItemRect(row).top(), 0);
