@@ -148,11 +148,8 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            const auto press = [dialog](const QString& id) {
-                dialog->findChild<QPushButton*>(id)->click();
-            };
             tips << Shown(dialog->Title());  // beyond the last: the first
-            press(u"1033"_s);                // previous from the first: the last
+            dialog->findChild<QPushButton*>(u"1033"_s)->click();  // previous: the last
             tips << Shown(dialog->Title());
             auto* box = dialog->findChild<QCheckBox*>(u"1003"_s);
             QVERIFY(box->isChecked());  // "onepointview" defaults to 1
@@ -161,12 +158,12 @@ private slots:
                 QCOMPARE(theProfile.GetOnePointView(), after);
                 QCOMPARE(box->isChecked(), after == 1);
             }
-            press(u"1009"_s);  // next from the last: the first
+            dialog->findChild<QPushButton*>(u"1009"_s)->click();  // next: the first
             OnNextCard([&number](CHaikuCardDlg* card) {
                 number = card->FieldText(1006);
                 QVERIFY(PressKey(Qt::Key_Down));
             });
-            press(u"1015"_s);
+            dialog->findChild<QPushButton*>(u"1015"_s)->click();  // close
         });
         AppSession app(dir, AppSession::Greeting::Show);
         QVERIFY(app.Started());
