@@ -43,10 +43,8 @@ static QString RunsModal(const std::function<void()>& action) {
         if (modal) static_cast<QDialog*>(modal)->reject();
     });
     action();
-    QWidget* main = AfxGetMainWnd();
-    main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main)) return u"main window inactive"_s;
-    return shown;
+    AfxGetMainWnd()->activateWindow();
+    return QTest::qWaitForWindowActive(AfxGetMainWnd()) ? shown : u"main window inactive"_s;
 }
 
 class TestHaikuHall : public QObject {
@@ -58,6 +56,10 @@ private:
     }
     CKigoListView* OpenKigo() {
         return m_frame->Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s, {600, 400});
+    }
+    COldNewSimpleListView* OpenCalendar() {
+        return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
+                                                    {700, 500});
     }
 private slots:
     void init() {
@@ -92,9 +94,9 @@ private slots:
         QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
         // Widths count characters: the year line and the largest number fit.
         const QFontMetrics metrics = list->fontMetrics();
-        QHeaderView* header = list->header();
-        QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <= header->sectionSize(6));
-        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= header->sectionSize(0));
+        QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <=
+                list->header()->sectionSize(6));
+        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));
 
         // A double click or Enter opens the row's card or reader.
         ClickHeader(list, 1);  // row 0 shows haiku number 3
@@ -222,17 +224,13 @@ private slots:
     }
 
     void calendarOpensAt1874AndTheYearDialogChangesItOnOkOnly() {
-        const auto open = [this] {
-            return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
-                                                        {700, 500});
-        };
         // Opened by the command or a right click; spin steps; OK; the year shown then.
         const std::tuple<bool, int, bool, int> cases[] = {
             {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
             {true, 90, true, 1959},  {false, -3, true, 1874}};
         for (const auto& [rightClick, steps, ok, year] : cases) {
-            COldNewSimpleListView* other = open();
-            COldNewSimpleListView* view = open();
+            COldNewSimpleListView* other = OpenCalendar();
+            COldNewSimpleListView* view = OpenCalendar();
             CListCtrl* list = view->GetListCtrl();
             ClickRow(list, 3);
             QVERIFY(list->selectionModel()->selectedRows().isEmpty());  // a left click selects none
