@@ -1,23 +1,17 @@
-// Helpers for the list and card window tests: a temporary museum (working directory
-// with TxtData files written in cp932 from UTF-8 text), the built museum seen from a
-// working directory of the test's own, a plain MDI main window that opens list
-// windows, and user input where it arrives.
+// Helpers for the list and card window tests: a temporary or the built museum as the
+// working directory, a plain MDI main window that opens list windows, and user input.
 #pragma once
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QString>
 #include <QWheelEvent>
 #include <QtTest>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <string>
 
 #include "../unit/TempDir.h"
 #include "ReaderTestSupport.h"  // Cp and Shown
 #include "app/ProfileStore.h"
-#include "platform/Cp932.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/ListCtrl.h"
@@ -62,20 +56,29 @@ private:
     std::map<int, std::unique_ptr<CMultiDocTemplate>> m_templates;
 };
 
-// A working directory of its own for each test; the profile's INI lies in it too.
+// Three commentary sections: the first haiku with every field (its interpretation
+// has a character across the end of its first 44-byte row), the next two with
+// readings that sort before it, so a sort by the first phrase reorders the rows.
+inline const char* kTestCommentary =
+    "// test commentary\n"
+    "[*]\n1:初めて句を留む\n2:んまい あいう えお\n3:春\n4:雪解け\n5:「五百句」\n"
+    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n耳で春を知る。\n"
+    "[*]\n2:ぬぬぬぬ かきく けこ\n3:春\n4:蚕\n"
+    "[*]\n2:あさがお さしす せそ\n3:秋\n4:朝顔\n";
+
+// A working directory of its own for each test, with the test commentary as tavelo.txt;
+// the profile's INI lies in it too.
 class TempMuseum {
 public:
     TempMuseum() {
         std::filesystem::create_directories(m_dir.File("TxtData"));
         theProfile.SetupProfile(m_dir.Path(), "quillary");
+        WriteTxtData("tavelo.txt", kTestCommentary);
     }
 
     // Writes TxtData/name in cp932 from UTF-8 text.
     void WriteTxtData(std::string name, const char* utf8Text) const {
-        m_dir.Write("TxtData/" + name, cp932::FromUtf8Lossy(utf8Text));
-    }
-    void RemoveTxtData(std::string name) const {
-        std::filesystem::remove(m_dir.File("TxtData/" + name));
+        m_dir.Write("TxtData/" + name, Cp(utf8Text));
     }
     std::string Path() const { return m_dir.Path(); }
 
@@ -151,13 +154,3 @@ inline void TurnWheel(QWidget* widget, QPoint point, int notches) {
                       false);
     QApplication::sendEvent(under, &event);
 }
-
-// Three commentary sections: the first haiku with every field (its interpretation
-// has a character across the end of its first 44-byte row), the next two with
-// readings that sort before it, so a sort by the first phrase reorders the rows.
-inline const char* kTestCommentary =
-    "// test commentary\n"
-    "[*]\n1:初めて句を留む\n2:んまい あいう えお\n3:春\n4:雪解け\n5:「五百句」\n"
-    "6:山の雪が解けはじめ、千曲川の瀬音が1日ごとに大きくなる。\n耳で春を知る。\n"
-    "[*]\n2:ぬぬぬぬ かきく けこ\n3:春\n4:蚕\n"
-    "[*]\n2:あさがお さしす せそ\n3:秋\n4:朝顔\n";

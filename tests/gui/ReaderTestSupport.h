@@ -1,6 +1,5 @@
-// Helpers for the reader's window tests: cp932 from the UTF-8 literals of Qt
-// code, the test documents, and mouse events at a point of a window, delivered to
-// the widget under it.
+// Helpers for the reader's window tests: cp932 from UTF-8 literals and back, the test
+// documents, and mouse events at a point of a window, delivered to the widget under it.
 #pragma once
 
 #include <QApplication>

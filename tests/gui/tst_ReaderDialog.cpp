@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
-#include <QtTest>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
@@ -33,14 +32,9 @@ private:
         dialog.activateWindow();
         return QTest::qWaitForWindowActive(&dialog);
     }
-    static QComboBox* Box(CReaderDialog& dialog, int id) {
-        return dialog.findChild<QComboBox*>(QString::number(id));
-    }
-    static QString LabelText(CReaderDialog& dialog, int id) {
-        return dialog.findChild<CKeyLabel*>(QString::number(id))->Text();
-    }
-    static QScrollBar* Bar(CReaderDialog& dialog, int id) {
-        return dialog.findChild<QScrollBar*>(QString::number(id));
+    template <typename Widget>
+    static Widget* Child(CReaderDialog& dialog, int id) {
+        return dialog.findChild<Widget*>(QString::number(id));
     }
     // Where the bar's style draws its thumb (or, for part, its groove).
     static QRect Drawn(QScrollBar* bar, QStyle::SubControl part = QStyle::SC_ScrollBarSlider) {
@@ -53,8 +47,7 @@ private:
         return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
     }
     static bool ShowsImage(CReaderDialog& dialog, int id, ArrowImage image) {
-        return dialog.findChild<QLabel*>(QString::number(id))->pixmap().toImage() ==
-               MakeArrowImage(image).toImage();
+        return Child<QLabel>(dialog, id)->pixmap().toImage() == MakeArrowImage(image).toImage();
     }
     // The centre of the link to key in the main pane, in dialog coordinates.
     static QPoint LinkPoint(CReaderDialog& dialog, const char* key) {
@@ -68,25 +61,27 @@ private:
 private slots:
     void initTestCase() { QApplication::setWheelScrollLines(2); }
 
-    void opensAtTheInitialKeyWithCaptionAndKeyBoxes() {
+    // An empty initial key opens the topic whose key is empty; the key boxes jump by key.
+    void opensAtTheEmptyKeyAndTheKeyBoxesJump() {
         RecordingNoticeSink notices;
         CReaderDialog dialog;
-        QVERIFY(Open(dialog, "目次", "目次"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral(u"簡易ヘルプ V1.03 - 目次"));
-        QCOMPARE(dialog.Current().topic.key1, Cp("目次"));
+        QVERIFY(Open(dialog, ""));
+        QCOMPARE(dialog.windowTitle(), u"簡易ヘルプ V1.03"_s);
+        QCOMPARE(dialog.Current().topic.key1, Cp("目次"));  // its third key is empty
         QVERIFY(ShowsImage(dialog, 1026, ArrowImage::BackUnavailable));
         QVERIFY(ShowsImage(dialog, 1030, ArrowImage::ForwardUnavailable));
-        QCOMPARE(Box(dialog, 1001)->currentText(), QStringLiteral(u"目次"));
-        QCOMPARE(Box(dialog, 1005)->currentText(), QStringLiteral(u"もくじ"));
-        QCOMPARE(Box(dialog, 1007)->currentText(), QStringLiteral("*****"));
-        QCOMPARE(Box(dialog, 1001)->count(), 7);  // six first keys and "*****"
-        QCOMPARE(Box(dialog, 1001)->itemText(0), QStringLiteral(u"夏"));
+        QCOMPARE(Child<QComboBox>(dialog, 1001)->currentText(), QStringLiteral(u"目次"));
+        QCOMPARE(Child<QComboBox>(dialog, 1005)->currentText(), QStringLiteral(u"もくじ"));
+        QCOMPARE(Child<QComboBox>(dialog, 1007)->currentText(), QStringLiteral("*****"));
+        QCOMPARE(Child<QComboBox>(dialog, 1001)->count(), 7);  // six first keys and "*****"
+        QCOMPARE(Child<QComboBox>(dialog, 1001)->itemText(0), QStringLiteral(u"夏"));
         // The generated index in two columns, every key a link.
         QCOMPARE(dialog.MainPane()->RowText(1), QStringLiteral(u"夏") + QString(38, u' ') + QStringLiteral(u"秋"));
         QCOMPARE(dialog.MainPane()->RowLinks(1).size(), std::size_t(2));
-        QVERIFY(!Bar(dialog, 1019)->isEnabled());
+        QVERIFY(!Child<QScrollBar>(dialog, 1019)->isEnabled());
         for (int id : {1019, 1025})  // nothing to scroll: the thumb fills the groove
-            QCOMPARE(Drawn(Bar(dialog, id)), Drawn(Bar(dialog, id), QStyle::SC_ScrollBarGroove));
+            QCOMPARE(Drawn(Child<QScrollBar>(dialog, id)),
+                     Drawn(Child<QScrollBar>(dialog, id), QStyle::SC_ScrollBarGroove));
         QCOMPARE(QCursor::pos(), dialog.MainPane()->mapToGlobal(QPoint(2, 2)));
 
         // Previewing a topic without body beeps once; moving within the same
@@ -101,12 +96,44 @@ private slots:
         SendMouse(&dialog, QEvent::MouseMove, bodiless);
         QCOMPARE(notices.beeps, 2);
         KeepPicture(&dialog, QStringLiteral("reader-contents"));
+
+        QComboBox* second = Child<QComboBox>(dialog, 1005);
+        emit second->activated(second->findText(QStringLiteral(u"ふゆ")));
+        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
+        QCOMPARE(Child<QComboBox>(dialog, 1001)->currentText(), QStringLiteral(u"冬"));
+
+        emit second->activated(second->count() - 1);  // "*****"
+        QCOMPARE(notices.beeps, 3);
+        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
+        QCOMPARE(dialog.History().Count(), 2);
+
+        QComboBox* first = Child<QComboBox>(dialog, 1001);
+        emit first->activated(first->findText(QStringLiteral(u"本文なし")));
+        QCOMPARE(notices.beeps, 4);  // a topic without body
+        QCOMPARE(dialog.MainPane()->ShownRows(), 0);
+        QVERIFY(!Child<QScrollBar>(dialog, 1019)->isEnabled());
+        QApplication::clipboard()->setText(u"kept"_s);
+        QVERIFY(PressKey(Qt::Key_C, Qt::ControlModifier));  // nothing to copy: beep
+        QCOMPARE(notices.beeps, 5);
+        QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
+
+        // Back and forward bring back the topic itself, one without a first key too.
+        emit second->activated(second->findText(QStringLiteral(u"第一の鍵なし")));
+        emit first->activated(first->findText(QStringLiteral(u"夏")));
+        Click(&dialog, dialog.BackRect().center());
+        QCOMPARE(dialog.Current().topic.key2, Cp("第一の鍵なし"));
+        QCOMPARE(dialog.MainPane()->RowText(0), QStringLiteral(u"第一の鍵のない話題。"));
+        Click(&dialog, dialog.ForwardRect().center());
+        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
+        QVERIFY(PressKey(Qt::Key_Escape));
+        QVERIFY(!dialog.isVisible());
     }
 
     void pointingAtALinkPreviewsItAndClickingJumps() {
         RecordingNoticeSink notices;
         CReaderDialog dialog;
         QVERIFY(Open(dialog, "夏", "季節"));
+        QCOMPARE(dialog.windowTitle(), u"簡易ヘルプ V1.03 - 季節"_s);
         CTextPane* pane = dialog.MainPane();
         QCOMPARE(pane->RowLinks(0).size(), std::size_t(2));  // 春 and 秋, never 夏 itself
         // Nothing to scroll: the arrow keys beep and never change the topic.
@@ -117,30 +144,27 @@ private slots:
         const QPoint spring = LinkPoint(dialog, "春");
 
         SendMouse(&dialog, QEvent::MouseMove, spring);
-        QCOMPARE(dialog.Reference().topic.key1, Cp("春"));
-        QCOMPARE(LabelText(dialog, 1010), QStringLiteral(u"春"));
-        QCOMPARE(LabelText(dialog, 1013), QStringLiteral(u"はる"));
-        QCOMPARE(LabelText(dialog, 1016), QStringLiteral("spring"));
-        QCOMPARE(dialog.ReferencePane()->ShownRows(), CReaderDialog::kReferenceRows);
+        QCOMPARE(Child<CKeyLabel>(dialog, 1010)->Text(), QStringLiteral(u"春"));
+        QCOMPARE(Child<CKeyLabel>(dialog, 1013)->Text(), QStringLiteral(u"はる"));
+        QCOMPARE(Child<CKeyLabel>(dialog, 1016)->Text(), QStringLiteral("spring"));
         KeepPicture(&dialog, QStringLiteral("reader-preview"));
 
         // Scrolling the preview; the next movement starts it at its top again.
         TurnWheel(&dialog, dialog.ReferencePane()->geometry().center(), -1);
-        QCOMPARE(dialog.ReferenceTopLine(), 2);
-        QCOMPARE(Bar(dialog, 1025)->sliderPosition(), 2);
+        QCOMPARE(Child<QScrollBar>(dialog, 1025)->sliderPosition(), 2);
         QCOMPARE(dialog.ReferencePane()->RowText(0), QStringLiteral(u"春の行 3"));
         SendMouse(&dialog, QEvent::MouseMove, spring + QPoint(1, 0));
         QCOMPARE(dialog.ReferencePane()->RowText(0), QStringLiteral(u"春の章。夏へ続く。"));
 
         // A link to a topic without first key label shows "*****" for it.
         SendMouse(&dialog, QEvent::MouseMove, LinkPoint(dialog, "秋"));
-        QCOMPARE(LabelText(dialog, 1016), QStringLiteral("*****"));
+        QCOMPARE(Child<CKeyLabel>(dialog, 1016)->Text(), QStringLiteral("*****"));
 
         Click(&dialog, spring);
         QCOMPARE(dialog.Current().topic.key1, Cp("春"));
         QCOMPARE(dialog.History().Count(), 2);
         QVERIFY(ShowsImage(dialog, 1026, ArrowImage::Back));
-        QCOMPARE(LabelText(dialog, 1010), QString());  // labels blanked by the jump
+        QCOMPARE(Child<CKeyLabel>(dialog, 1010)->Text(), QString());  // labels blanked by the jump
         QCOMPARE(notices.beeps, 2);
 
         Click(&dialog, QPoint(dialog.width() - 2, dialog.height() - 2));  // no link there
@@ -160,77 +184,13 @@ private slots:
         QVERIFY(QApplication::clipboard()->text().startsWith(u"春の章。夏へ続く。\n春の行 2\n"_s));
     }
 
-    void backAndForwardRestoreTopLinesAndANewJumpDiscardsForward() {
+    // Keys, the wheel and the thumb scroll the text and beep past either end; back and
+    // forward bring back a topic at its top line, and a new jump discards what was ahead.
+    void scrollingBeepsAtEitherEndAndBackRestoresTheTopLine() {
         RecordingNoticeSink notices;
         CReaderDialog dialog;
         QVERIFY(Open(dialog, "春"));
-        QScrollBar* bar = Bar(dialog, 1019);
-        for (int i = 0; i < 5; ++i) QVERIFY(PressKey(Qt::Key_Down));
-        QCOMPARE(dialog.MainTopLine(), 5);
-
-        Click(&dialog, LinkPoint(dialog, "冬"));  // row 4 now shows "春の行 10 冬を見よ。"
-        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
-        QCOMPARE(dialog.MainTopLine(), 0);
-        QVERIFY(PressKey(Qt::Key_Down));  // a short page: a beep, the same topic
-        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
-
-        Click(&dialog, dialog.BackRect().center());
-        QCOMPARE(dialog.Current().topic.key1, Cp("春"));
-        QCOMPARE(dialog.MainTopLine(), 5);
-        QCOMPARE(bar->value(), 5);
-        QCOMPARE(dialog.MainPane()->RowText(0), QStringLiteral(u"春の行 6"));
-        QVERIFY(ShowsImage(dialog, 1030, ArrowImage::Forward));
-        QVERIFY(ShowsImage(dialog, 1026, ArrowImage::BackUnavailable));
-
-        QComboBox* box = Box(dialog, 1001);
-        emit box->activated(box->findText(QStringLiteral(u"夏")));
-        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
-        QCOMPARE(dialog.History().Count(), 2);
-        QVERIFY(ShowsImage(dialog, 1030, ArrowImage::ForwardUnavailable));
-        Click(&dialog, dialog.ForwardRect().center());  // nothing ahead: beep
-        QCOMPARE(notices.beeps, 2);
-        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
-    }
-
-    void keyBoxesJumpByKeyAndStarsBeep() {
-        RecordingNoticeSink notices;
-        CReaderDialog dialog;
-        QVERIFY(Open(dialog, "目次"));
-        QComboBox* second = Box(dialog, 1005);
-        emit second->activated(second->findText(QStringLiteral(u"ふゆ")));
-        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
-        QCOMPARE(Box(dialog, 1001)->currentText(), QStringLiteral(u"冬"));
-
-        emit second->activated(second->count() - 1);  // "*****"
-        QCOMPARE(notices.beeps, 1);
-        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
-        QCOMPARE(dialog.History().Count(), 2);
-
-        QComboBox* first = Box(dialog, 1001);
-        emit first->activated(first->findText(QStringLiteral(u"本文なし")));
-        QCOMPARE(notices.beeps, 2);  // a topic without body
-        QCOMPARE(dialog.MainPane()->ShownRows(), 0);
-        QVERIFY(!Bar(dialog, 1019)->isEnabled());
-        QApplication::clipboard()->setText(u"kept"_s);
-        QVERIFY(PressKey(Qt::Key_C, Qt::ControlModifier));  // nothing to copy: beep
-        QCOMPARE(notices.beeps, 3);
-        QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
-
-        // Back and forward bring back the topic itself, one without a first key too.
-        emit second->activated(second->findText(QStringLiteral(u"第一の鍵なし")));
-        emit first->activated(first->findText(QStringLiteral(u"夏")));
-        Click(&dialog, dialog.BackRect().center());
-        QCOMPARE(dialog.Current().topic.key2, Cp("第一の鍵なし"));
-        QCOMPARE(dialog.MainPane()->RowText(0), QStringLiteral(u"第一の鍵のない話題。"));
-        Click(&dialog, dialog.ForwardRect().center());
-        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
-    }
-
-    void scrollingPastEitherEndBeeps() {
-        RecordingNoticeSink notices;
-        CReaderDialog dialog;
-        QVERIFY(Open(dialog, "春"));
-        QScrollBar* bar = Bar(dialog, 1019);
+        QScrollBar* bar = Child<QScrollBar>(dialog, 1019);
         QCOMPARE(QApplication::focusWidget(), bar);
         QVERIFY(PressKey(Qt::Key_Up));
         QCOMPARE(notices.beeps, 1);
@@ -247,52 +207,57 @@ private slots:
         QVERIFY(qAbs(thumb.top() - lineAt(3)) <= 1 && qAbs(thumb.bottom() + 1 - lineAt(18)) <= 1);  // lines 3 to 17 of 20
         TurnWheel(bar, bar->rect().center(), -2);
         QCOMPARE(notices.beeps, 3);
-        QCOMPARE(dialog.MainTopLine(), 5);
         QCOMPARE(bar->sliderPosition(), 5);
         QCOMPARE(dialog.MainPane()->RowText(14), QStringLiteral(u"春の行 20"));
 
+        Click(&dialog, LinkPoint(dialog, "冬"));  // row 4 now shows "春の行 10 冬を見よ。"
+        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
+        QCOMPARE(dialog.MainTopLine(), 0);
+        QVERIFY(PressKey(Qt::Key_Down));  // a short page: a beep, the same topic
+        QCOMPARE(dialog.Current().topic.key1, Cp("冬"));
+
+        Click(&dialog, dialog.BackRect().center());
+        QCOMPARE(dialog.Current().topic.key1, Cp("春"));
+        QCOMPARE(bar->value(), 5);
+        QCOMPARE(dialog.MainPane()->RowText(0), QStringLiteral(u"春の行 6"));
+        QVERIFY(ShowsImage(dialog, 1030, ArrowImage::Forward));
+        QVERIFY(ShowsImage(dialog, 1026, ArrowImage::BackUnavailable));
         bar->setSliderPosition(2);  // the thumb dragged and let go
         emit bar->sliderReleased();
         QCOMPARE(dialog.MainTopLine(), 2);
+
+        QComboBox* box = Child<QComboBox>(dialog, 1001);
+        emit box->activated(box->findText(QStringLiteral(u"夏")));
+        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
+        QCOMPARE(dialog.History().Count(), 2);
+        QVERIFY(ShowsImage(dialog, 1030, ArrowImage::ForwardUnavailable));
+        Click(&dialog, dialog.ForwardRect().center());  // nothing ahead: beep
+        QCOMPARE(notices.beeps, 5);
+        QCOMPARE(dialog.Current().topic.key1, Cp("夏"));
+        QVERIFY(PressKey(Qt::Key_Return));
+        QVERIFY(!dialog.isVisible());
     }
 
-    void emptyInitialKeyOpensAtATopicWithAnEmptyKeyAndEnterOrEscapeClose() {
-        RecordingNoticeSink notices;
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    void failuresShowTheirMessageAndNoDialog() {
+        const std::string none = TestTxtData("no-such.txt"), reader = TestTxtData("reader.txt");
+        const auto notFound = [&reader](const std::string& key) {
+            return "ファイル:" + reader + "に\n検索キーワード:" + key + "が\n見つかりません。";
+        };
+        // The document, the key, the message; a key that only a topic without first key
+        // carries counts as missing too.
+        const std::tuple<std::string, std::string, std::string> cases[] = {
+            {none, "目次", none + "\nファイル を読み出し出来ません."},
+            {reader, "ない鍵", notFound("ない鍵")},
+            {reader, "第一の鍵なし", notFound("第一の鍵なし")}};
+        for (const auto& [path, key, message] : cases) {
+            RecordingNoticeSink notices;
             CReaderDialog dialog;
-            QVERIFY(Open(dialog, ""));
-            QCOMPARE(dialog.windowTitle(), QStringLiteral(u"簡易ヘルプ V1.03"));
-            QCOMPARE(dialog.Current().topic.key1, Cp("目次"));  // its third key is empty
-            QVERIFY(PressKey(key));
+            dialog.SetPath(path);
+            dialog.SetInitialKey(Cp(key.c_str()));
+            QCOMPARE(dialog.DoModal(), -1);
+            QCOMPARE(notices.messagesUtf8, std::vector<std::string>{message});
             QVERIFY(!dialog.isVisible());
         }
-    }
-
-    void failuresShowTheirMessageAndNoDialog_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("message");  // %1: the document's path
-        QTest::newRow("unreadable file") << u"no-such-document.txt"_s << u"目次"_s
-                                         << u"%1\nファイル を読み出し出来ません."_s;
-        QTest::newRow("missing key") << u"reader.txt"_s << u"ない鍵"_s
-                                     << u"ファイル:%1に\n検索キーワード:ない鍵が\n見つかりません。"_s;
-        // A key that only a topic without first key carries counts as missing too.
-        QTest::newRow("key of no first key") << u"reader.txt"_s << u"第一の鍵なし"_s
-                                             << u"ファイル:%1に\n検索キーワード:第一の鍵なしが\n見つかりません。"_s;
-    }
-    void failuresShowTheirMessageAndNoDialog() {
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(QString, message);
-        RecordingNoticeSink notices;
-        CReaderDialog dialog;
-        const std::string path = TestTxtData(file.toStdString().c_str());
-        dialog.SetPath(path);
-        dialog.SetInitialKey(Cp(key.toStdString().c_str()));
-        QCOMPARE(dialog.DoModal(), -1);
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(notices.messagesUtf8[0]), message.arg(QString::fromStdString(path)));
-        QVERIFY(!dialog.isVisible());
     }
 };
 

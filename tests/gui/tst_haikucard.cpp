@@ -1,29 +1,18 @@
-// The two greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
-// unreadable commentary, start-up and command) and the one-point tips dialog.
+// The greetings: the haiku card (fields, stepping, tab order, the stored haiku, an
+// unreadable commentary, the command) and the one-point tips shown before it at start-up.
 #include <QCheckBox>
 #include <QPushButton>
-#include <QtTest>
-#include <fstream>
 #include <functional>
-#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "AppSession.h"
 #include "HaikuTestSupport.h"
-#include "app/MainFrame.h"
-#include "app/QuillaryApp.h"
-#include "app/Resource.h"
-#include "app/SearchBar.h"
 #include "haiku/BuiltinHaiku.h"
 #include "haiku/HaikuCardDlg.h"
 #include "platform/SpinButtonCtrl.h"
 #include "reader/TipsDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-static void Press(CTipsDialog& dialog, int id) {
-    dialog.findChild<QPushButton*>(QString::number(id))->click();
-}
 
 static QString Number(int shown) { return u"登録全句の番号 : "_s + QString::number(shown); }
 
@@ -41,29 +30,21 @@ static void OnNextCard(std::function<void(CHaikuCardDlg*)> act) {
 // Runs the card on the stored index (mode 0) and drives it with act.
 static void RunStoredCard(int index, std::function<void(CHaikuCardDlg*)> act) {
     theProfile.SetHaikuNo(index);
-    QString number;
-    OnNextCard([&number, act](CHaikuCardDlg* card) {
-        act(card);
-        number = card->FieldText(1006);
-    });
+    bool opened = false;
+    OnNextCard([&opened, act](CHaikuCardDlg* card) { act(card), opened = true; });
     CHaikuCardDlg::RunWithStoredHaiku();
-    QVERIFY2(!number.isEmpty(), "the card opened");
+    QVERIFY2(opened, "the card opened");
 }
 
 class TestHaikuCard : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_museum = std::make_unique<TempMuseum>();
-        m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
-    }
+    void init() { m_museum = std::make_unique<TempMuseum>(); }
     void cleanup() { m_museum.reset(); }
 
-    void showsEveryFieldOfTheFirstHaikuAndItsCheckBoxFlipsTheFlag() {
+    void showsEveryFieldStepsByItsArrowButtonsAndTabsInTheTemplatesOrder() {
         RecordingNoticeSink notices;
-        CHaikuCardDlg card;
-        card.OnInitDialog();
         const std::map<int, QString> fields = {
             {1006, Number(1)}, {1011, u"初めて句を留む"_s}, {1036, u"んまい あいう えお"_s},
             {1035, Shown(std::string(kBuiltinHaiku[0].line1) + " " + kBuiltinHaiku[0].line2 + " " +
@@ -73,42 +54,17 @@ private slots:
             // Each 44-byte row of the file on its own line; 大 (bytes 43-44) stays whole
             // on the first row and nothing after it moves.
             {1039, u"山の雪が解けはじめ、千曲川の瀬音が1日ごとに大\nきくなる。\n耳で春を知る。"_s}};
-        for (const auto& [id, text] : fields) QCOMPARE(card.FieldText(id), text);
-        QVERIFY(notices.messages.empty());
-        auto* check = qobject_cast<QCheckBox*>(card.Control(1017));
-        QVERIFY(check->isChecked());  // no INI: shown at start-up
-        // The stored flag decides, whatever the box shows (the last click after a change).
-        for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
-            theProfile.SetHaikuView(stored);
-            QTest::mouseClick(check, Qt::LeftButton);
-            QCOMPARE(theProfile.GetHaikuView(), after);
-            QCOMPARE(check->isChecked(), after != 0);
-        }
-    }
-
-    void arrowKeysStepFromTheFirstPressWhereverTheFocusIs() {
-        RecordingNoticeSink notices;
-        // The control with the focus (1, OK, has it on opening), the stored index, the
-        // key, the number shown after it; clamped at both ends.
-        const int last = kBuiltinHaikuCount - 1;
-        const std::tuple<int, int, Qt::Key, int> cases[] = {
-            {1, 10, Qt::Key_Down, 12},    {1, 10, Qt::Key_Up, 10},      {1017, 10, Qt::Key_Up, 10},
-            {1039, 10, Qt::Key_Down, 12}, {1011, 10, Qt::Key_Down, 12}, {1000, 10, Qt::Key_Up, 10},
-            {1, 0, Qt::Key_Up, 1},        {1, last, Qt::Key_Down, last + 1}};
-        for (const auto& [focus, index, key, shown] : cases) {
-            RunStoredCard(index, [&](CHaikuCardDlg* card) {
-                if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
-                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
-                QVERIFY(PressKey(key));
-                QCOMPARE(card->FieldText(1006), Number(shown));
-                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
-            });
-        }
-        QVERIFY(notices.messages.empty());
-    }
-
-    void arrowButtonsStepAndTabFollowsTheTemplatesControlOrder() {
-        RunStoredCard(0, [](CHaikuCardDlg* card) {
+        RunStoredCard(0, [&fields](CHaikuCardDlg* card) {
+            for (const auto& [id, text] : fields) QCOMPARE(card->FieldText(id), text);
+            auto* check = qobject_cast<QCheckBox*>(card->Control(1017));
+            QVERIFY(check->isChecked());  // HaikuView unset: shown at start-up
+            // The stored flag decides, whatever the box shows (the last click after a change).
+            for (auto [stored, after] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 1}}) {
+                theProfile.SetHaikuView(stored);
+                QTest::mouseClick(check, Qt::LeftButton);
+                QCOMPARE(theProfile.GetHaikuView(), after);
+                QCOMPARE(check->isChecked(), after != 0);
+            }
             QWidget* spin = card->Spin();
             const int x = spin->width() / 2;
             QTest::mouseClick(spin->childAt(x, spin->height() * 3 / 4), Qt::LeftButton);
@@ -124,34 +80,44 @@ private slots:
                 order << QApplication::focusWidget()->objectName();
             QCOMPARE(order.join(u' '), u"1011 1008 1038 1039 1037 1014 1017 1 1000 1006"_s);
         });
+        QVERIFY(notices.messages.empty());
     }
 
-    void everyWayOfClosingStoresTheShownHaiku() {
-        for (int way : {0, 1, 2}) {  // OK, Esc, the close box
-            RunStoredCard(4, [way](CHaikuCardDlg* card) {
-                QVERIFY(PressKey(Qt::Key_Down));
-                if (way == 0) QTest::mouseClick(card->Control(1), Qt::LeftButton);
-                if (way == 1) QVERIFY(PressKey(Qt::Key_Escape));
-                if (way == 2) card->close();
+    void arrowKeysStepFromTheFirstPressAndClosingStoresTheShownHaiku() {
+        RecordingNoticeSink notices;
+        // The control with the focus (1, OK, has it on opening), the stored index, the key,
+        // the number shown after it, how the card then closes (OK, Esc, the close box). It
+        // clamps at both ends; stored values outside the table show the nearest haiku.
+        enum Way { Ok, Esc, Box };  // Box: the close box
+        const int last = kBuiltinHaikuCount - 1;
+        const std::tuple<int, int, Qt::Key, int, Way> cases[] = {
+            {1, 10, Qt::Key_Down, 12, Ok},     {1, 10, Qt::Key_Up, 10, Esc},
+            {1017, 10, Qt::Key_Up, 10, Box},   {1039, 10, Qt::Key_Down, 12, Esc},
+            {1011, 10, Qt::Key_Down, 12, Ok},  {1000, 10, Qt::Key_Up, 10, Esc},
+            {1, 0, Qt::Key_Up, 1, Esc},        {1, last, Qt::Key_Down, last + 1, Esc},
+            {1, 99999, Qt::Key_Up, last, Box}, {1, -3, Qt::Key_Up, 1, Ok}};
+        for (const auto& [focus, index, key, shown, way] : cases) {
+            theProfile.SetHaikuMode(7);
+            RunStoredCard(index, [&](CHaikuCardDlg* card) {
+                if (focus != 1) card->Control(focus)->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+                QVERIFY(PressKey(key));
+                QCOMPARE(card->FieldText(1006), Number(shown));
+                QCOMPARE(QApplication::focusWidget(), card->Control(focus));
+                if (way == Ok) QTest::mouseClick(card->Control(1), Qt::LeftButton);
+                if (way == Esc) QVERIFY(PressKey(Qt::Key_Escape));
+                if (way == Box) card->close();
                 QVERIFY(!card->isVisible());
             });
-            QCOMPARE(theProfile.GetHaikuNo(-1), 5);
+            // Every way of closing stores the shown haiku, and the mode as 0.
+            QCOMPARE(theProfile.GetHaikuNo(-1), shown - 1);
             QCOMPARE(theProfile.GetProfileInt("Settings", "HailuMode", -1), 0);
         }
-        // Stored values outside the table show the nearest haiku and are stored so.
-        theProfile.SetHaikuMode(7);
-        const int last = kBuiltinHaikuCount - 1;
-        for (auto [stored, nearest] : {std::pair{99999, last}, std::pair{-3, 0}}) {
-            RunStoredCard(stored, [nearest](CHaikuCardDlg* card) {
-                QCOMPARE(card->FieldText(1006), Number(nearest + 1));
-            });
-            QCOMPARE(theProfile.GetHaikuNo(-1), nearest);
-            QCOMPARE(theProfile.GetHaikuMode(-1), 0);
-        }
+        QVERIFY(notices.messages.empty());
     }
 
     void unreadableCommentaryIsReportedAtEveryShowing() {
-        m_museum->RemoveTxtData("tavelo.txt");
+        std::filesystem::remove(m_museum->Path() + "/TxtData/tavelo.txt");
         RecordingNoticeSink notices;
         RunStoredCard(0, [&notices](CHaikuCardDlg* card) {
             QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
@@ -163,83 +129,56 @@ private slots:
         });
     }
 
-    void startUpAndTheCommandShowTheStoredHaiku() {
+    // Start-up shows the tips (their buttons and check box; closing saves the next tip),
+    // then the card on the stored haiku, as the command does afterwards.
+    void startUpShowsTheTipsThenTheStoredHaiku() {
         RecordingNoticeSink notices;
-        std::ofstream(m_museum->Path() + "/" + program_invocation_short_name + ".INI")
-            << "[Settings]\nonepointview=0\nHaikuView=1\nHaikuNo=2\n";
-        // Start-up runs the card on the stored haiku after the main window is shown.
+        const std::string tipsFile = m_museum->Path() + "/TxtData/onepoint.txt";
+        theProfile.SetOnePoint(4);  // no tips file yet: the notice and no dialog
+        QCOMPARE(CTipsDialog().DoModal(), int(QDialog::Rejected));
+        QCOMPARE(notices.messagesUtf8,
+                 std::vector<std::string>{tipsFile + "\nファイル を読み出し出来ません."});
+        QCOMPARE(theProfile.GetOnePoint(), 0);  // the next opening shows the last tip
+
+        std::filesystem::copy_file(TestTxtData("onepoint.txt"), tipsFile);
+        const QString dir = QString::fromStdString(m_museum->Path());
+        WriteBytes(dir + u"/tst_haikucard.INI"_s, "[Settings]\r\nonepoint=9\r\nHaikuNo=2\r\n");
+        QStringList tips;
         QString number;
-        OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
-        AppSession app(QString::fromStdString(m_museum->Path()), AppSession::Greeting::Show);
-        QCOMPARE(number, Number(3));
-        OnNextCard([&number](CHaikuCardDlg* card) {
-            number = card->FieldText(1006);
-            QVERIFY(PressKey(Qt::Key_Down));
-        });
-        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
-        QCOMPARE(number, Number(3));
-        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
-        QVERIFY(notices.messages.empty());
-    }
-
-    // The one-point tips: the dialog's buttons (wrapping is the tips reader's unit test),
-    // the profile keys it reads and writes, and a missing tips file.
-    void tipsPreviousButtonAndCheckBox() {
-        RecordingNoticeSink notices;
-        AddTips();
-        theProfile.SetOnePoint(9);  // beyond the last: the first
-        CTipsDialog dialog;
-        QVERIFY(dialog.OnInitDialog());
-        QCOMPARE(Shown(dialog.Title()), u"1番目のヒント\n"_s);
-        Press(dialog, 1033);  // previous from the first: the last
-        QCOMPARE(dialog.CurrentTip(), 5);
-        QCOMPARE(Shown(dialog.Title()), u"5番目のヒント\n"_s);
-        auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("1003"));
-        QVERIFY(box->isChecked());  // "onepointview" defaults to 1
-        for (int after : {0, 1}) {
-            box->click();
-            QCOMPARE(theProfile.GetOnePointView(), after);
-            QCOMPARE(box->isChecked(), after == 1);
-        }
-        QVERIFY(notices.messages.empty());
-    }
-
-    void tipsGreetAtStartUpAndClosingSavesTheNextTip() {
-        RecordingNoticeSink notices;
-        AddTips();
-        WriteBytes(Dir() + u"/tst_haikucard.INI"_s, "[Settings]\r\nHaikuView=0\r\n");
-        QString shown;
         QTimer::singleShot(0, [&] {
-            auto* tips = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
-            if (!tips) return;
-            shown = Shown(tips->Title());
-            Press(*tips, 1009);
-            Press(*tips, 1015);
+            auto* dialog = qobject_cast<CTipsDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            tips << Shown(dialog->Title());  // beyond the last: the first
+            dialog->findChild<QPushButton*>(u"1033"_s)->click();  // previous: the last
+            tips << Shown(dialog->Title());
+            auto* box = dialog->findChild<QCheckBox*>(u"1003"_s);
+            QVERIFY(box->isChecked());  // "onepointview" defaults to 1
+            for (int after : {0, 1}) {
+                box->click();
+                QCOMPARE(theProfile.GetOnePointView(), after);
+                QCOMPARE(box->isChecked(), after == 1);
+            }
+            dialog->findChild<QPushButton*>(u"1009"_s)->click();  // next: the first
+            OnNextCard([&number](CHaikuCardDlg* card) {
+                number = card->FieldText(1006);
+                QVERIFY(PressKey(Qt::Key_Down));
+            });
+            dialog->findChild<QPushButton*>(u"1015"_s)->click();  // close
         });
-        AppSession app(Dir(), AppSession::Greeting::Show);
+        AppSession app(dir, AppSession::Greeting::Show);
         QVERIFY(app.Started());
-        QCOMPARE(shown, u"1番目のヒント\n"_s);
-        QCOMPARE(theProfile.GetOnePoint(), 3);
-        QVERIFY(notices.messages.empty());
+        QCOMPARE(tips, QStringList({u"1番目のヒント\n"_s, u"5番目のヒント\n"_s}));
+        QCOMPARE(theProfile.GetOnePoint(), 2);
+        QCOMPARE(number, Number(3));
+        OnNextCard([&number](CHaikuCardDlg* card) { number = card->FieldText(1006); });
+        QVERIFY(app.Frame()->RouteCommand(ID_TAVELO_HAIKU));
+        QCOMPARE(number, Number(4));
+        QCOMPARE(theProfile.GetHaikuNo(-1), 3);
+        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
         QVERIFY(app.Close());
     }
 
-    void missingTipsFileShowsTheNoticeAndClosesTheDialog() {
-        RecordingNoticeSink notices;
-        theProfile.SetOnePoint(4);
-        QCOMPARE(CTipsDialog().DoModal(), int(QDialog::Rejected));
-        QCOMPARE(notices.messagesUtf8.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(notices.messagesUtf8[0]),
-                 Dir() + u"/TxtData/onepoint.txt\nファイル を読み出し出来ません."_s);
-        QCOMPARE(theProfile.GetOnePoint(), 0);  // the next opening shows the last tip
-    }
-
 private:
-    void AddTips() const {
-        const std::string tips = m_museum->Path() + "/TxtData/onepoint.txt";
-        std::filesystem::copy_file(TestTxtData("onepoint.txt"), tips);
-    }
-    QString Dir() const { return QString::fromStdString(m_museum->Path()); }
     std::unique_ptr<TempMuseum> m_museum;
 };
 

@@ -1,17 +1,14 @@
 // The list halls: the haiku list and the season-word list (columns, sorting, the search,
 // the card or reader a row opens, a missing file) and the calendar hall's table and
 // display-year dialog.
-#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
-#include <QtTest>
 #include <sys/stat.h>
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 #include "../unit/RecordingNoticeSink.h"
 #include "HaikuTestSupport.h"
@@ -46,24 +43,8 @@ static QString RunsModal(const std::function<void()>& action) {
         if (modal) static_cast<QDialog*>(modal)->reject();
     });
     action();
-    QWidget* main = AfxGetMainWnd();
-    main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main)) return u"main window inactive"_s;
-    return shown;
-}
-
-// Finishes the next year dialog once it is shown: steps its year spin, then OK or
-// Cancel. The year field shows the year, kept within 1874 to 1959.
-static void AnswerYearDialog(int steps, bool ok) {
-    QTimer::singleShot(0, [steps, ok] {
-        auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        CSpinButtonCtrl* spin = dialog->YearSpin();
-        for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? spin->StepUp() : spin->StepDown();
-        const int shown = std::clamp(1874 + steps, 1874, 1959);
-        QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), QString::number(shown));
-        ok ? dialog->accept() : dialog->reject();
-    });
+    AfxGetMainWnd()->activateWindow();
+    return QTest::qWaitForWindowActive(AfxGetMainWnd()) ? shown : u"main window inactive"_s;
 }
 
 class TestHaikuHall : public QObject {
@@ -76,26 +57,13 @@ private:
     CKigoListView* OpenKigo() {
         return m_frame->Open<CKigoListView>(IDR_KIGO_LIST, u"季語一覧"_s, {600, 400});
     }
-    // Types the text into the search box (Japanese comes from the input method) and
-    // gives the search command, as its button does.
-    void Search(const QString& text) {
-        QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
-        field->clear();
-        QInputMethodEvent typed;
-        typed.setCommitString(text);
-        QApplication::sendEvent(field, &typed);
-        QCOMPARE(field->text(), text);
-        QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
-    }
-
     COldNewSimpleListView* OpenCalendar() {
         return m_frame->Open<COldNewSimpleListView>(IDR_OLDNEW_LIST, u"旧暦／西暦対照表"_s,
-                                                   {700, 500});
+                                                    {700, 500});
     }
 private slots:
     void init() {
         m_museum = std::make_unique<TempMuseum>();
-        m_museum->WriteTxtData("tavelo.txt", kTestCommentary);
         m_museum->WriteTxtData("kigo.txt", kTestKigo);
         m_frame = std::make_unique<ListFrame>();
         QVERIFY(theSearchBar.Create(m_frame->Frame()));
@@ -107,7 +75,7 @@ private slots:
         m_museum.reset();
     }
 
-    void showBuiltInHaikuAndSeasonWordsInTheirColumns() {
+    void rowsShowTheirColumnsAndOpenTheirCardOrReader() {
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();
         CListCtrl* words = OpenKigo()->GetListCtrl();
@@ -126,9 +94,29 @@ private slots:
         QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
         // Widths count characters: the year line and the largest number fit.
         const QFontMetrics metrics = list->fontMetrics();
-        QHeaderView* header = list->header();
-        QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <= header->sectionSize(6));
-        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= header->sectionSize(0));
+        QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <=
+                list->header()->sectionSize(6));
+        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));
+
+        // A double click or Enter opens the row's card or reader.
+        ClickHeader(list, 1);  // row 0 shows haiku number 3
+        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
+        ClickRow(list, 0);
+        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
+        QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
+
+        ClickHeader(words, 2);  // row 1 is 蚕 now
+        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
+        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
+
+        // Beside the rows only a beep.
+        const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
+        QVERIFY(beside.x() < list->viewport()->width());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
+        const QPoint below(10, words->GetItemRect(4).bottom() + 20);
+        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(notices.beeps, 2);
+        QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(notices.messages.empty());
     }
 
@@ -191,7 +179,15 @@ private slots:
             const int before = bar->value();
             QVERIFY(list->GetItemRect(list->GetTopIndex()).top() != 0);  // between rows
             for (int repeat = 0; repeat < 2; ++repeat) {  // a repeated search finds the same row
-                Search(text);
+                // Typed into the search box (Japanese from the input method), then the
+                // search command, as its button gives it.
+                QLineEdit* field = theSearchBar.GetCombo()->lineEdit();
+                field->clear();
+                QInputMethodEvent input;
+                input.setCommitString(text);
+                QApplication::sendEvent(field, &input);
+                QCOMPARE(field->text(), text);
+                QVERIFY(m_frame->Frame()->RouteCommand(ID_SEARCH));
                 QCOMPARE(row < 0 ? bar->value() - before : list->GetItemRect(row).top(), 0);
             }
             QVERIFY(!list->selectionModel()->isRowSelected(std::max(row, 0), {}));  // not selected
@@ -203,36 +199,12 @@ private slots:
         }
     }
 
-    void doubleClickOrEnterOpensTheRowsCardOrReader() {
-        RecordingNoticeSink notices;
-        CListCtrl* list = Open()->GetListCtrl();
-        ClickHeader(list, 1);  // row 0 shows haiku number 3
-        QCOMPARE(RunsModal([list] { ClickRow(list, 0, true); }), u"登録全句の番号 : 3"_s);
-        ClickRow(list, 0);
-        QCOMPARE(RunsModal([] { QVERIFY(PressKey(Qt::Key_Return)); }), u"登録全句の番号 : 3"_s);
-        QCOMPARE(list->GetItemText(0, 0), u"   3"_s);  // the list is unchanged
-
-        CListCtrl* words = OpenKigo()->GetListCtrl();
-        ClickHeader(words, 2);  // row 1 is 蚕 now
-        const QString reader = RunsModal([words] { ClickRow(words, 1, true); });
-        QVERIFY2(reader.startsWith(u"蚕|"_s) && reader.endsWith(u" - 季語"_s), qPrintable(reader));
-
-        // Beside the rows only a beep.
-        const QPoint beside(list->header()->length() + 20, list->GetItemRect(0).center().y());
-        QVERIFY(beside.x() < list->viewport()->width());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beside);
-        const QPoint below(10, words->GetItemRect(4).bottom() + 20);
-        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, below);
-        QCOMPARE(notices.beeps, 2);
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(notices.messages.empty());
-    }
-
     // A missing tavelo.txt, and a FIFO as kigo.txt: reported at once, never waited on.
     void missingOrIrregularFilesAreReported() {
-        m_museum->RemoveTxtData("tavelo.txt");
-        m_museum->RemoveTxtData("kigo.txt");
-        QCOMPARE(::mkfifo((m_museum->Path() + "/TxtData/kigo.txt").c_str(), 0600), 0);
+        const std::string txtData = m_museum->Path() + "/TxtData/";
+        std::filesystem::remove(txtData + "tavelo.txt");
+        std::filesystem::remove(txtData + "kigo.txt");
+        QCOMPARE(::mkfifo((txtData + "kigo.txt").c_str(), 0600), 0);
         RecordingNoticeSink notices;
         CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
@@ -251,15 +223,7 @@ private slots:
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
     }
 
-    void opensAt1874AndLeftClickSelectsNothing() {
-        COldNewSimpleListView* view = OpenCalendar();
-        CListCtrl* list = view->GetListCtrl();
-        QCOMPARE(view->GetDocument()->GetTitle(), u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
-        ClickRow(list, 3);
-        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
-    }
-
-    void theDialogChangesTheYearOnOkOnly() {
+    void calendarOpensAt1874AndTheYearDialogChangesItOnOkOnly() {
         // Opened by the command or a right click; spin steps; OK; the year shown then.
         const std::tuple<bool, int, bool, int> cases[] = {
             {false, 2, true, 1876},  {false, 5, false, 1874}, {true, 85, true, 1959},
@@ -268,13 +232,26 @@ private slots:
             COldNewSimpleListView* other = OpenCalendar();
             COldNewSimpleListView* view = OpenCalendar();
             CListCtrl* list = view->GetListCtrl();
-            AnswerYearDialog(steps, ok);
+            ClickRow(list, 3);
+            QVERIFY(list->selectionModel()->selectedRows().isEmpty());  // a left click selects none
+            // The year field shows the spin's year, kept within 1874 to 1959.
+            QTimer::singleShot(0, [steps, ok] {
+                auto* dialog = qobject_cast<CDisplayYearDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                CSpinButtonCtrl* spin = dialog->YearSpin();
+                for (int i = 0; i < std::abs(steps); ++i)
+                    steps > 0 ? spin->StepUp() : spin->StepDown();
+                const QString shown = QString::number(std::clamp(1874 + steps, 1874, 1959));
+                QCOMPARE(qobject_cast<QLineEdit*>(dialog->Control(1021))->text(), shown);
+                ok ? dialog->accept() : dialog->reject();
+            });
             if (rightClick) QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
             else QVERIFY(m_frame->Frame()->RouteCommand(ID_DISP_YEAR));
-            QCOMPARE(view->m_nYear, year);
             QCOMPARE(list->GetItemCount(), year == 1876 ? 384 : 354);  // 1876 has a leap month
             QVERIFY(view->GetDocument()->GetTitle().contains(QString::number(year) + u"年"_s));
-            QCOMPARE(other->m_nYear, 1874);  // each table is its own
+            // Each table is its own; it opens at 1874.
+            QCOMPARE(other->GetDocument()->GetTitle(),
+                     u"旧暦／西暦対照表 旧暦  1874年(明治 7年 甲戌)"_s);
             m_frame->CloseAll();
         }
     }
