@@ -135,16 +135,10 @@ int CCommentaryReader::ReadEntry(std::string_view fileName, int /*mode*/, int in
     m_index = index;
     m_entry = CommentaryEntry();
     std::string path = PathOf(fileName);
-    // Reads up to the end of the section asked for and no further.
-    int seen = 0;
-    bool inSection = false;
+    // Reads up to the end of the section asked for and no further; the sections
+    // before it are passed over by their "[*]" lines alone.
     bool inInterpretation = false;
-    bool read = text_lines::ForEachFileLine(path, [&](std::string_view line) {
-        if (index < 0) return false;
-        if (!inSection) {
-            if (IsSectionLine(line) && seen++ == index) inSection = true;
-            return true;
-        }
+    bool read = text_lines::ForEachFileLineAfter(path, "[*]", index, [&](std::string_view line) {
         if (IsComment(line)) return true;
         if (line.starts_with('[') && (line.ends_with(']') || line.starts_with("[*]"))) return false;
         std::size_t position = 0;

@@ -14,6 +14,7 @@
 #include "platform/Cp932.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
+#include "platform/FramePixmapStyle.h"
 #include "platform/SpinButtonCtrl.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -72,6 +73,8 @@ void CHaikuCardDlg::BuildControls() {
         label->setGeometry(du.Rect(x, y, 15, 10));
         return label;
     };
+    // Every step sets most fields again; their frames are drawn from a cache.
+    auto* frames = new CFramePixmapStyle(this);
     for (const Field& field : kFields) {
         QWidget* control;
         if (field.id == 1039) {
@@ -83,6 +86,7 @@ void CHaikuCardDlg::BuildControls() {
             auto* edit = new QLineEdit(this);
             edit->setReadOnly(true);
             edit->setFrame(true);
+            edit->setStyle(frames);
             m_fields[field.id] = edit;
             control = edit;
         }

@@ -2,6 +2,7 @@
 // pixels, message boxes, fonts and dialog units.
 #include <QAbstractButton>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolBar>
@@ -11,6 +12,7 @@
 #include "app/QtTranslations.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
+#include "platform/FramePixmapStyle.h"
 #include "platform/ListCtrl.h"
 #include "platform/QtNoticeSink.h"
 #include "reader/ArrowImages.h"
@@ -35,6 +37,20 @@ static QImage PaintedRows(CListCtrl& list) {
     if (!QTest::qWaitForWindowExposed(&list)) return {};
     QCoreApplication::processEvents();
     return list.viewport()->grab().toImage();
+}
+
+// The largest difference of a colour channel between two images of one size, over
+// the band of width edge device pixels along their border.
+static int BorderDifference(const QImage& a, const QImage& b, int edge) {
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (x >= edge && y >= edge && x < a.width() - edge && y < a.height() - edge) continue;
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))});
+        }
+    return most;
 }
 
 class PlatformTest : public QObject {
@@ -105,6 +121,35 @@ private slots:
         made.SetRows({{longText, longText}});
         QVERIFY(!first.isNull() && changed != first);
         QCOMPARE(changed, PaintedRows(made));
+    }
+    // Frames from the cache look as the style draws them, at the device pixels, and a
+    // focused field gets the focused frame, not the one kept from before.
+    void cachedLineEditFramesLookAsTheStyleDrawsThem() {
+        QVERIFY(QApplication::style()->name().compare(u"fusion"_qs, Qt::CaseInsensitive) == 0);
+        QWidget window;
+        CFramePixmapStyle frames(nullptr);
+        QLineEdit plain(u"俳句"_qs, &window);
+        QLineEdit cached(u"俳句"_qs, &window);
+        cached.setStyle(&frames);
+        cached.move(0, 40);
+        for (QLineEdit* edit : {&plain, &cached}) {
+            edit->setReadOnly(true);
+            edit->resize(160, 24);
+        }
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto look = [](QLineEdit& edit) { return edit.grab().toImage(); };
+        plain.setFocus();
+        const QImage focused = look(plain);
+        const QImage cachedUnfocused = look(cached);
+        cached.setFocus();
+        const QImage unfocused = look(plain);
+        QVERIFY(BorderDifference(focused, unfocused, 6) > 16);
+        QVERIFY(BorderDifference(cachedUnfocused, unfocused, 6) <= 2);
+        QVERIFY(BorderDifference(look(cached), focused, 6) <= 2);
+        plain.setFocus();
+        QVERIFY(BorderDifference(look(cached), unfocused, 6) <= 2);
     }
     void imagesAreDrawnForTheDevicePixels() {  // tool bar, search button, reader arrows
         QTemporaryDir dir;

@@ -60,6 +60,7 @@ TEST_F(CommentaryReaderTest, CardReaderFields) {
         {"[*]\n2:全角　空白 で\n", 0, {"", "全角　空白", "で", "", "", "", ""}},  // full-width: no split
         {"[*]\n2:あさま やまの けむり\n2:ひとつ\n3:春\n", 0, {"", "ひとつ", "", "", "春", "", ""}},
         {"[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n", 0, {"", "", "", "", "冬", "雪", "a\rb"}},  // lone CR stays
+        {"x[*]\n3:春\n[*] \n[*]\r\n3:夏\n", 0, {"", "", "", "", "夏", "", ""}},  // whole lines only
         {"[*]\n6:解釈\n3:秋\n", 0, {}},  // the interpretation ends the read at the next marker
         {"[*]\n5:" + longSource + "\n", 0, {"", "", "", "", "", "", longSource.substr(0, 38)}},
     };
