@@ -60,12 +60,18 @@ TEST_F(CommentaryReaderTest, CardReaderFields) {
         {"[*]\n2:全角　空白 で\n", 0, {"", "全角　空白", "で", "", "", "", ""}},  // full-width: no split
         {"[*]\n2:あさま やまの けむり\n2:ひとつ\n3:春\n", 0, {"", "ひとつ", "", "", "春", "", ""}},
         {"[*]\r\n3:冬\r\n4:雪\r\n5:a\rb\n", 0, {"", "", "", "", "冬", "雪", "a\rb"}},  // lone CR stays
-        {"x[*]\n3:春\n[*] \n[*]\r\n3:夏\n", 0, {"", "", "", "", "夏", "", ""}},  // whole lines only
+        {"x[*]\n3:春\n[*] \n[*]\r\r\n3:秋\n[*]\r\n3:夏\n", 0, {"", "", "", "", "夏", "", ""}},  // whole lines only
+        {"3:春\n[*]", 0, {}},
+        {kTwoSections, -1, {}},
+        // A section line split between the pieces the file is read in (64 KiB): "[" | "*]",
+        // then "[*]\r" | "\n".
+        {"[*]\n" + std::string(65530, 'a') + "\n[*]\n3:秋\n", 1, {"", "", "", "", "秋", "", ""}},
+        {"[*]\n" + std::string(65527, 'a') + "\n[*]\r\n3:冬\n", 1, {"", "", "", "", "冬", "", ""}},
         {"[*]\n6:解釈\n3:秋\n", 0, {}},  // the interpretation ends the read at the next marker
         {"[*]\n5:" + longSource + "\n", 0, {"", "", "", "", "", "", longSource.substr(0, 38)}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.substr(0, 80));
         CommentaryEntry e = Read(c.text, c.index);
         EXPECT_EQ((Fields{e.preface, e.reading1, e.reading2, e.reading3, e.season, e.kigo,
                           e.source}),

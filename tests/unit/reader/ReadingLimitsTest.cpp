@@ -101,37 +101,4 @@ TEST(ReadingLimitsTest, UnreadableFilesAreReportedByEveryReader) {
     }
 }
 
-// The lines after the n-th "[*]" line: only a whole line "[*]" (with LF or CR LF)
-// counts, wherever the pieces split it, and the lines before it are never handed on.
-TEST(ReadingLimitsTest, FileLinesAfterAMarkLineAcrossPieces) {
-    using Lines = std::vector<std::string>;
-    const std::string fill(64 * 1024 - 2, 'a');  // the next line starts 1 byte before a piece ends
-    const struct {
-        std::string text;
-        int line;
-        Lines after;
-    } cases[] = {
-        {fill + "\n[*]\nx\n", 0, {"x"}},                         // "[" | "*]"
-        {fill.substr(3) + "\n[*]\r\ny\n[*]\nz", 0, {"y", "[*]", "z"}},  // "[*]\r" | "\n"
-        {fill.substr(3) + "\n[*]\r\ny\n[*]\nz", 1, {"z"}},
-        {"[*]\nA\nx[*]\n[*] \n[*]\r\r\n[*]\r\nB\n", 1, {"B"}},
-        {"A\n[*]", 0, {}},
-        {"[*]\nA\n", 1, {}},
-        {"[*]\nA\n", -1, {}},
-    };
-    TempDir dir;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        const std::string path = dir.Write("lines.txt", c.text);
-        Lines lines;
-        EXPECT_TRUE(text_lines::ForEachFileLineAfter(path, "[*]", c.line, [&](std::string_view l) {
-            lines.emplace_back(l);
-            return true;
-        }));
-        EXPECT_EQ(lines, c.after);
-    }
-    EXPECT_FALSE(text_lines::ForEachFileLineAfter(dir.Path(), "[*]", -1,
-                                                  [](std::string_view) { return true; }));
-}
-
 }  // namespace
