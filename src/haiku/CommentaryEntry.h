@@ -2,6 +2,7 @@
 // within their field widths (bytes including the terminator of the fixed fields).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 struct CommentaryEntry {
@@ -20,4 +21,11 @@ struct CommentaryEntry {
     std::string kigo;            // "4:"
     std::string source;          // "5:"
     std::string interpretation;  // "6:" and its continuation lines, in rows
+
+    // Empties every text and keeps its storage, for the next section's.
+    void Clear() {
+        for (std::string* text : {&preface, &reading1, &reading2, &reading3, &season, &kigo,
+                                  &source, &interpretation})
+            text->clear();
+    }
 };

@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kMarkers = {"1:", "2:", "3:", "4:", "5:", "6:"};
 
-bool IsComment(std::string_view line) { return line.starts_with("//"); }
+bool IsComment(std::string_view line) {
+    return line.size() >= 2 && line[0] == '/' && line[1] == '/';
+}
 
 bool IsSectionLine(std::string_view line) { return line == "[*]"; }
 
@@ -26,38 +28,37 @@ void SetReading(CommentaryEntry& entry, std::string_view value) {
     entry.reading3.clear();
     std::size_t first = value.find(' ');
     if (first == std::string_view::npos) {
-        entry.reading1 = FieldText(value, CommentaryEntry::kReadingWidth);
+        SetFieldText(entry.reading1, value, CommentaryEntry::kReadingWidth);
         return;
     }
-    entry.reading1 = FieldText(value.substr(0, first), CommentaryEntry::kReadingWidth);
+    SetFieldText(entry.reading1, value.substr(0, first), CommentaryEntry::kReadingWidth);
     std::string_view rest = value.substr(first + 1);
     std::size_t second = rest.find(' ');
     if (second == std::string_view::npos) {
-        entry.reading2 = FieldText(rest, CommentaryEntry::kReadingWidth);
+        SetFieldText(entry.reading2, rest, CommentaryEntry::kReadingWidth);
         return;
     }
-    entry.reading2 = FieldText(rest.substr(0, second), CommentaryEntry::kReadingWidth);
-    entry.reading3 = FieldText(rest.substr(second + 1), CommentaryEntry::kReadingWidth);
+    SetFieldText(entry.reading2, rest.substr(0, second), CommentaryEntry::kReadingWidth);
+    SetFieldText(entry.reading3, rest.substr(second + 1), CommentaryEntry::kReadingWidth);
 }
 
 // Sets field 1-5 from its value.
 void SetField(CommentaryEntry& entry, int marker, std::string_view value) {
     switch (marker) {
-        case 1: entry.preface = FieldText(value, CommentaryEntry::kPrefaceWidth); break;
+        case 1: SetFieldText(entry.preface, value, CommentaryEntry::kPrefaceWidth); break;
         case 2: SetReading(entry, value); break;
-        case 3: entry.season = FieldText(value, CommentaryEntry::kSeasonWidth); break;
-        case 4: entry.kigo = FieldText(value, CommentaryEntry::kKigoWidth); break;
-        case 5: entry.source = FieldText(value, CommentaryEntry::kSourceWidth); break;
+        case 3: SetFieldText(entry.season, value, CommentaryEntry::kSeasonWidth); break;
+        case 4: SetFieldText(entry.kigo, value, CommentaryEntry::kKigoWidth); break;
+        case 5: SetFieldText(entry.source, value, CommentaryEntry::kSourceWidth); break;
         default: break;
     }
 }
 
-// The marker (1-6) a line begins with, or 0.
+// The marker (1-6) a line begins with, or 0. Asked of every line of the file, so
+// the two bytes are compared directly.
 int LeadingMarker(std::string_view line) {
-    for (std::size_t i = 0; i < kMarkers.size(); ++i) {
-        if (line.starts_with(kMarkers[i])) return static_cast<int>(i) + 1;
-    }
-    return 0;
+    if (line.size() < 2 || line[1] != ':' || line[0] < '1' || line[0] > '6') return 0;
+    return line[0] - '0';
 }
 
 // The first marker, in the order 1-6, found anywhere in the line, with its
@@ -91,7 +92,7 @@ void CCommentaryReader::AppendRow(std::string& interpretation, std::string_view 
     interpretation += cp932::CutAtCharBoundary(row, room - interpretation.size());
 }
 
-int CCommentaryReader::LoadAll(std::string_view fileName, int /*mode*/, int rowWidth,
+int CCommentaryReader::LoadAll(std::string_view fileName, int /*mode*/, int /*rowWidth*/,
                                CHaikuTable& table, int maxCount) {
     std::string path = PathOf(fileName);
     // Sections one line at a time; reading ends with the last section that is stored.
@@ -111,15 +112,14 @@ int CCommentaryReader::LoadAll(std::string_view fileName, int /*mode*/, int rowW
             } else if (line.size() == 1 || IsComment(line)) {
                 return true;
             } else if (int marker = LeadingMarker(line); marker == 6) {
-                AppendRow(entry.interpretation, line.substr(2), rowWidth);
-                return store();
+                return store();  // the list shows no interpretation
             } else {
                 if (marker != 0) SetField(entry, marker, line.substr(2));
                 return true;
             }
         }
         if (IsSectionLine(line)) {
-            entry = CommentaryEntry();
+            entry.Clear();
             inSection = true;
         }
         return true;

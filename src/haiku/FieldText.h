@@ -7,6 +7,7 @@
 
 #include "platform/Cp932.h"
 
-inline std::string FieldText(std::string_view text, std::size_t width) {
-    return std::string(cp932::CutAtCharBoundary(text, width - 1));
+// Sets field to it in place, so a field that already held a text keeps its storage.
+inline void SetFieldText(std::string& field, std::string_view text, std::size_t width) {
+    field.assign(cp932::CutAtCharBoundary(text, width - 1));
 }

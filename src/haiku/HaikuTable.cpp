@@ -17,9 +17,9 @@ bool CHaikuTable::AddHaiku(std::string_view line1, std::string_view line2,
     HaikuRecord record;
     record.number = GetCount() + 1;
     record.year = year;
-    record.line1 = FieldText(line1, HaikuRecord::kLineWidth);
-    record.line2 = FieldText(line2, HaikuRecord::kLineWidth);
-    record.line3 = FieldText(line3, HaikuRecord::kLineWidth);
+    SetFieldText(record.line1, line1, HaikuRecord::kLineWidth);
+    SetFieldText(record.line2, line2, HaikuRecord::kLineWidth);
+    SetFieldText(record.line3, line3, HaikuRecord::kLineWidth);
     m_records.push_back(std::move(record));
     return true;
 }
@@ -35,11 +35,11 @@ void CHaikuTable::SetCommentary(const CommentaryEntry& entry, int index) {
         return;
     }
     HaikuRecord& record = m_records[static_cast<std::size_t>(index)];
-    record.season = FieldText(entry.season, HaikuRecord::kSeasonWidth);
-    record.kigo = FieldText(entry.kigo, HaikuRecord::kKigoWidth);
-    record.source = FieldText(entry.source, HaikuRecord::kSourceWidth);
-    record.reading1 = FieldText(entry.reading1, HaikuRecord::kReadingWidth);
-    record.reading2 = FieldText(entry.reading2, HaikuRecord::kReadingWidth);
-    record.reading3 = FieldText(entry.reading3, HaikuRecord::kReadingWidth);
+    SetFieldText(record.season, entry.season, HaikuRecord::kSeasonWidth);
+    SetFieldText(record.kigo, entry.kigo, HaikuRecord::kKigoWidth);
+    SetFieldText(record.source, entry.source, HaikuRecord::kSourceWidth);
+    SetFieldText(record.reading1, entry.reading1, HaikuRecord::kReadingWidth);
+    SetFieldText(record.reading2, entry.reading2, HaikuRecord::kReadingWidth);
+    SetFieldText(record.reading3, entry.reading3, HaikuRecord::kReadingWidth);
     record.hasReading = true;
 }
