@@ -1,11 +1,14 @@
 #include "platform/FramePixmapStyle.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 CFramePixmapStyle::CFramePixmapStyle(QObject* parent)
-    : m_cacheable(baseStyle()->name().compare(u"fusion", Qt::CaseInsensitive) == 0) {
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())),
+      m_cacheable(baseStyle()->name().compare(u"fusion", Qt::CaseInsensitive) == 0) {
     setParent(parent);
 }
 
