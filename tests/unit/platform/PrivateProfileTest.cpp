@@ -24,8 +24,7 @@ TEST(IniText, ReadsAsThePrivateProfileFunctionsDo) {
         {"  [ S ]  \n  key  =  a value \t\n", "S", "key", "a value"},
         {"[A]\nx=1\n", "B", "x", std::nullopt},
         {"x=1\n", "", "x", std::nullopt},                                  // before any section
-        {"[A]\nk=1\n[Settings\nk=2\n", "A", "k", "1"},                   // "[" without "]"
-        {"[A]\n[Settings\nk=2\n", "A", "k", "2"},                         // is no header
+        {"[A]\n[Settings\nk=2\n", "A", "k", "2"},                         // "[" alone: no header
         {"\xef\xbb\xbf[A]\r\nk=1\r\n", "A", "k", "1"},                    // a byte-order mark
         {"[A]\nk=a\rb\r\r\n", "A", "k", "a\rb\r"},                        // only CR LF ends
         {"[A]\r\nk=a\r", "A", "k", "a\r"},                                 // also at the end
