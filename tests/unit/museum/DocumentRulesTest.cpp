@@ -116,10 +116,6 @@ TEST(MuseumDocumentRules, TheLoaderReadsTheDocumentWithoutNotices) {
     EXPECT_TRUE(broken.Has("loader-notice")) << Shown(broken);
     EXPECT_TRUE(broken.Has("initial-key"));
     EXPECT_TRUE(broken.Has("loader-topic"));  // "a" has no body
-
-    Findings missing;
-    CheckWithLoader(folder.Path(), "none.txt", "", missing);
-    EXPECT_TRUE(missing.Has("loader-notice"));
 }
 
 // The findings of the tips rules, and of the loader's reading of the same file.
