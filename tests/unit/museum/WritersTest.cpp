@@ -62,9 +62,7 @@ TEST(MuseumKigoDocument, IndexColumnsKeepLinesWithinTheBody) {
 }
 
 // (Listing lines and their keys, indented and with notes: the anthology and kigo rule tests.)
-TEST(MuseumListing, ANoteAloneIsItsOwnKey) {
-    EXPECT_EQ(ListingKey("（注）"), "（注）");
-}
+TEST(MuseumListing, ANoteAloneIsItsOwnKey) { EXPECT_EQ(ListingKey("（注）"), "（注）"); }
 
 TEST(MuseumDocuments, ConversionToCp932NamesTheLineOfAFault) {
     Findings findings;
