@@ -10,10 +10,8 @@ TEST(CardText, EachInterpretationRowIsTheFilesOwnRow) {
         {"", ""},
         {"山の雪が解けはじめ、" + pad24 + full + "春。" + std::string(40, ' '),
          "山の雪が解けはじめ、\n" + full + "\n春。"},
-        // 春 at bytes 43-44 stays whole on row 0; rows 1 and 2 keep their own bytes.
-        {std::string(43, 'a') + "春bb" + std::string(41, ' ') + "夏" + std::string(42, ' ') + "c",
-         std::string(43, 'a') + "春\nbb\n夏\nc"},
-        // The same across a second row's end, after a full first row.
+        // 秋 at bytes 43-44 of a row stays whole there, and the next row keeps its own
+        // bytes (the first row's case: the card's window test).
         {full + std::string(43, 'd') + "秋e" + std::string(42, ' '),
          full + "\n" + std::string(43, 'd') + "秋\ne"},
     };

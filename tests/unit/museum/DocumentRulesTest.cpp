@@ -1,5 +1,5 @@
-// The reading-matter rules and the rules of the documents made from the
-// collection: each passes on a sound document and fails on one broken on purpose.
+// The reading-matter rules and the rules of the documents made from the collection: each
+// fails on a document broken on purpose (the built museum passes them: museum_check).
 #include <gtest/gtest.h>
 
 #include "AnthologyWriter.h"
@@ -103,23 +103,14 @@ TEST(MuseumDocumentRules, IncludesAreReadFromTheSameFolder) {
     EXPECT_EQ(rules.All()[0].where, "part.txt:3");
 }
 
-TEST(MuseumDocumentRules, TheLoaderReadsTheDocumentWithoutNotices) {
+TEST(MuseumDocumentRules, TheLoaderReportsItsNoticesAndTopicsItCannotShow) {
     TempDir folder;
-    folder.Write("doc.txt", kSound);
-    Findings findings;
-    CheckWithLoader(folder.Path(), "doc.txt", "目次", findings);
-    EXPECT_TRUE(findings.Empty()) << Shown(findings);
-
     folder.Write("broken.txt", "f:missing.txt\n[*]\nk1:a\n[*]\nk1:b\nd:x\n[*]\nk1:x\nk2:b\nd:\n");
     Findings broken;
     CheckWithLoader(folder.Path(), "broken.txt", "c", broken);
     EXPECT_TRUE(broken.Has("loader-notice")) << Shown(broken);
     EXPECT_TRUE(broken.Has("initial-key"));
     EXPECT_TRUE(broken.Has("loader-topic"));  // "a" has no body
-
-    Findings missing;
-    CheckWithLoader(folder.Path(), "none.txt", "", missing);
-    EXPECT_TRUE(missing.Has("loader-notice"));
 }
 
 // The findings of the tips rules, and of the loader's reading of the same file.
@@ -129,12 +120,6 @@ std::pair<Findings, Findings> CheckTipsBothWays(const std::string& tips) {
     TempDir folder;
     CheckTipsWithLoader(folder.Write("onepoint.txt", tips), findings.second);
     return findings;
-}
-
-TEST(MuseumTipsRules, SoundTipsPass) {
-    auto [rules, loaded] = CheckTipsBothWays("// tips\n1:\n最初の豆知識\n本文の一行目。\n\n2:\nふたつめ\n本文。\n");
-    EXPECT_TRUE(rules.Empty()) << Shown(rules);
-    EXPECT_TRUE(loaded.Empty()) << Shown(loaded);
 }
 
 TEST(MuseumTipsRules, NumberingTitleBodyAndFalseHeaders) {
@@ -225,9 +210,6 @@ TEST(MuseumAnthologyRules, TheGeneratedDocumentPassesAndABrokenCopyFails) {
 
 TEST(MuseumWorksRules, TheWorksDocumentNamesEverySource) {
     auto sections = SectionsOf(LoadFixture().haiku);
-    Findings named;
-    CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百句」（1921年）\n"), "work.txt", sections, named);
-    EXPECT_TRUE(named.Empty()) << Shown(named);
     Findings unnamed;
     CheckSourcesNamed(Scan("[*]\nk1:作品集\nd:「五百五十句」\n"), "work.txt", sections, unnamed);
     EXPECT_TRUE(unnamed.Has("source-in-works"));

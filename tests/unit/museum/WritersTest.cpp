@@ -61,13 +61,8 @@ TEST(MuseumKigoDocument, IndexColumnsKeepLinesWithinTheBody) {
     EXPECT_EQ(PickExamples({1, 2, 3, 4, 5}), (std::vector<std::size_t>{1, 3, 5}));
 }
 
-TEST(MuseumListing, AListingLineGivesThePhrasesWithoutIndentOrNote) {
-    std::array<std::string, 3> phrases{"名月や", "蔵の白壁", "照らしけり"};
-    EXPECT_EQ(HaikuListingLine(phrases), "　名月や　蔵の白壁　照らしけり");
-    EXPECT_EQ(ListingKey(HaikuListingLine(phrases)), ListingKey(phrases));
-    EXPECT_EQ(ListingKey("　　名月や　蔵の白壁　照らしけり（1895年「五百句」）"), ListingKey(phrases));
-    EXPECT_EQ(ListingKey("（注）"), "（注）");  // a note alone stays
-}
+// (Listing lines and their keys, indented and with notes: the anthology and kigo rule tests.)
+TEST(MuseumListing, ANoteAloneIsItsOwnKey) { EXPECT_EQ(ListingKey("（注）"), "（注）"); }
 
 TEST(MuseumDocuments, ConversionToCp932NamesTheLineOfAFault) {
     Findings findings;

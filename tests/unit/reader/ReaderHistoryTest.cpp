@@ -6,28 +6,17 @@
 
 namespace {
 
-// Back and forward keep their top lines; a new jump discards the forward history.
-TEST(ReaderHistory, BackAndForwardKeepTheirTopLines) {
+// Forward keeps its top line too. (Back with its top line, and a jump that discards the
+// forward history: the reader's window test.)
+TEST(ReaderHistory, ForwardKeepsItsTopLine) {
     CReaderHistory history;
     history.Start(3);
-    EXPECT_FALSE(history.CanGoBack() || history.CanGoForward());
-    history.TopLine() = 5;
     history.Jump(7);
-    EXPECT_EQ(history.TopLine(), 0);
     history.TopLine() = 2;
     history.Back();
-    EXPECT_EQ(history.Topic(), 3);
-    EXPECT_EQ(history.TopLine(), 5);
     history.Forward();
     EXPECT_EQ(history.Topic(), 7);
     EXPECT_EQ(history.TopLine(), 2);
-    history.Jump(8);
-    history.Back();
-    history.Back();
-    history.Jump(9);
-    EXPECT_EQ(history.Count(), 2);
-    EXPECT_FALSE(history.CanGoForward());
-    EXPECT_EQ(history.EntryAt(2).topic, -1);
 }
 
 TEST(ReaderHistory, FullHistoryDropsItsOldestEntry) {
