@@ -102,8 +102,6 @@ private slots:
         QCOMPARE(search(), u"1"_qs);
         m_frame->RouteCommand(ID_KIGO_LIST);  // another kind of list becomes active
         QCOMPARE(search(), u"0"_qs);
-        theApp.OnFileNew();  // an edit window
-        QCOMPARE(search(), u"0"_qs);
         m_frame->MdiArea()->setActiveSubWindow(m_frame->MdiArea()->subWindowList().first());
         QCOMPARE(search(), u"1"_qs);
         m_frame->RouteCommand(ID_FILE_CLOSE);  // closing the active haiku list greys it
@@ -115,14 +113,12 @@ private slots:
         QVERIFY(button->isVisibleTo(m_frame));
     }
     void hallsWithoutTheirWindowsStayGreyed() {
-        // Without the templates init() registered.
+        // Without the templates init() registered: greyed, and routing them opens nothing.
         theApp.m_pHaikuTemplate = nullptr;
         theApp.m_pKigoTemplate = nullptr;
         theApp.m_pOldNewTemplate = nullptr;
-        for (int id : {ID_ALL_HAIKU, ID_KIGO_LIST, ID_OLDNEW_TABLE}) QVERIFY(!Enabled(m_frame, id));
-        // Routing a greyed command opens nothing.
-        m_frame->RouteCommand(ID_OLDNEW_TABLE);
-        m_frame->RouteCommand(ID_ALL_HAIKU);
+        for (int id : {ID_ALL_HAIKU, ID_KIGO_LIST, ID_OLDNEW_TABLE})
+            QVERIFY(!Enabled(m_frame, id) && !m_frame->RouteCommand(id));
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
         RegisterStandInListTemplates();
         // A new window every time, also beside one of the same kind.
@@ -136,33 +132,23 @@ private slots:
         // The path joins the recent-file list, once.
         QCOMPARE(theApp.GetRecentFileList()->Entries().size(), 1u);
     }
-    // Each reader command opens its document at the topic its title names; without the
-    // document, the unreadable-file notice and nothing else.
+    // A reader command opens its document at the topic its title names (every command is
+    // one call of the same opening; without the document: the reader's own test).
     void readerCommandOpensItsDocumentAtItsTopic_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("title");
         QTest::newRow("contents") << ID_CONTENTS << u"Topics.txt"_qs << u"目次"_qs;
         QTest::newRow("chronology") << ID_LIFE << u"life.txt"_qs << u"Tavelo略年譜"_qs;
-        QTest::newRow("friends") << ID_FRIENDS << u"friend.txt"_qs << u"Taveloの弟子・友人"_qs;
-        QTest::newRow("works") << ID_WORKS << u"work.txt"_qs << u"作品集"_qs;
         QTest::newRow("first collection") << ID_WORKS_500 << u"500.txt"_qs << u"「五百句」"_qs;
-        QTest::newRow("second collection") << ID_WORKS_550 << u"550.txt"_qs << u"「五百五十句」"_qs;
-        QTest::newRow("third collection") << ID_WORKS_600 << u"600.txt"_qs << u"「六百句」"_qs;
-        QTest::newRow("season words") << ID_KIGO << u"kigo.txt"_qs << u"季語"_qs;
     }
     void readerCommandOpensItsDocumentAtItsTopic() {
         QFETCH(int, command);
         QFETCH(QString, file);
         QFETCH(QString, title);
-        const std::string path = theProfile.TxtDataPath(file.toStdString());
-        QVERIFY(m_frame->RouteCommand(command));
-        QCOMPARE(m_notices->messagesUtf8,
-                 std::vector<std::string>{path + "\nファイル を読み出し出来ません."});
-        QCOMPARE(m_notices->beeps, 0);
         const std::string key = Cp(title.toStdString().c_str());
         QDir(m_session->dir.path()).mkpath(u"TxtData"_qs);
-        WriteBytes(QString::fromStdString(path),
+        WriteBytes(QString::fromStdString(theProfile.TxtDataPath(file.toStdString())),
                    QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:x\n"));
         QString shown;
         QTimer::singleShot(0, [&] {
@@ -173,7 +159,7 @@ private slots:
         });
         QVERIFY(m_frame->RouteCommand(command));
         QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
-        QCOMPARE(m_notices->messagesUtf8.size(), std::size_t(1));
+        QVERIFY(m_notices->messages.isEmpty() && m_notices->beeps == 0);
     }
     void saveEditAndTheirKeysFollowTheActiveWindow() {
         const auto enabled = [this](std::initializer_list<int> ids) {
@@ -284,8 +270,6 @@ private slots:
         const QByteArray cp932Added = QByteArray::fromHex("92 c7 89 c1");
         const QByteArray utf8Added = u"追加"_qs.toUtf8();
         QTest::newRow("cp932, CR LF") << kCp932Text << u"俳句\n季語\n"_qs << cp932Added + "\r\n";
-        QTest::newRow("UTF-8, LF") << u"俳句\n🌸 spring\n"_qs.toUtf8() << u"俳句\n🌸 spring\n"_qs
-                                   << utf8Added + "\n";
         QTest::newRow("no-break space kept") << QByteArray("a\xc2\xa0" "b\n") << u"a\u00a0b\n"_qs
                                              << utf8Added + "\n";
         QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "a\r\n") << u"a\n"_qs
@@ -327,9 +311,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");  // of name, for a file made here
         QTest::addColumn<QString>("message");   // after the path and a line break
         const QString unreadable = u"ファイル を読み出し出来ません."_qs;
-        QTest::newRow("missing") << u"missing.txt"_qs << QByteArray() << unreadable;
-        QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;
-        QTest::newRow("folder") << u"folder.txt"_qs << QByteArray() << unreadable;
+        QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;  // not a plain file
         QTest::newRow("too large")
             << u"large.txt"_qs << QByteArray()
             << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 4 MB までです)."_qs;
@@ -344,7 +326,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         ::mkfifo(QFile::encodeName(File(u"fifo.txt"_qs)).constData(), 0644);
-        QDir(m_session->dir.path()).mkdir(u"folder.txt"_qs);
         QFile large(File(u"large.txt"_qs));
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
         large.close();
