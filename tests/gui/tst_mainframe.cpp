@@ -132,33 +132,28 @@ private slots:
         // The path joins the recent-file list, once.
         QCOMPARE(theApp.GetRecentFileList()->Entries().size(), 1u);
     }
-    // A reader command opens its document at the topic its title names (every command is
-    // one call of the same opening; without the document: the reader's own test).
-    void readerCommandOpensItsDocumentAtItsTopic_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("contents") << ID_CONTENTS << u"Topics.txt"_qs << u"目次"_qs;
-        QTest::newRow("chronology") << ID_LIFE << u"life.txt"_qs << u"Tavelo略年譜"_qs;
-        QTest::newRow("first collection") << ID_WORKS_500 << u"500.txt"_qs << u"「五百句」"_qs;
-    }
+    // A reader command opens its document at the topic its title names (the others are
+    // the same call; without the document: the reader's own test).
     void readerCommandOpensItsDocumentAtItsTopic() {
-        QFETCH(int, command);
-        QFETCH(QString, file);
-        QFETCH(QString, title);
-        const std::string key = Cp(title.toStdString().c_str());
         QDir(m_session->dir.path()).mkpath(u"TxtData"_qs);
-        WriteBytes(QString::fromStdString(theProfile.TxtDataPath(file.toStdString())),
-                   QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:x\n"));
-        QString shown;
-        QTimer::singleShot(0, [&] {
-            auto* reader = qobject_cast<CReaderDialog*>(QApplication::activeModalWidget());
-            if (!reader) return;
-            shown = reader->windowTitle() + u'|' + Shown(reader->Current().topic.key1);
-            reader->reject();
-        });
-        QVERIFY(m_frame->RouteCommand(command));
-        QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
+        const std::tuple<int, const char*, QString> commands[] = {
+            {ID_CONTENTS, "Topics.txt", u"目次"_qs},
+            {ID_LIFE, "life.txt", u"Tavelo略年譜"_qs},
+            {ID_WORKS_500, "500.txt", u"「五百句」"_qs}};
+        for (const auto& [command, file, title] : commands) {
+            const std::string key = Cp(title.toStdString().c_str());
+            WriteBytes(QString::fromStdString(theProfile.TxtDataPath(file)),
+                       QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:x\n"));
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                auto* reader = qobject_cast<CReaderDialog*>(QApplication::activeModalWidget());
+                if (!reader) return;
+                shown = reader->windowTitle() + u'|' + Shown(reader->Current().topic.key1);
+                reader->reject();
+            });
+            QVERIFY(m_frame->RouteCommand(command));
+            QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
+        }
         QVERIFY(m_notices->messages.isEmpty() && m_notices->beeps == 0);
     }
     void saveEditAndTheirKeysFollowTheActiveWindow() {

@@ -52,7 +52,8 @@ private slots:
                     QVERIFY(QTest::qWaitForWindowExposed(view));
                     QAction* item = frame->CommandAction(id);
                     QVERIFY(item->isChecked());
-                    QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(item).center());
+                    QTest::mouseClick(view, Qt::LeftButton, {},
+                                      view->actionGeometry(item).center());
                 }
                 RegisterStandInListTemplates();
                 frame->RouteCommand(ID_ALL_HAIKU);
