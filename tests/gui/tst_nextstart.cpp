@@ -23,12 +23,6 @@ static QStringList Entries() {
     return list;
 }
 
-// Types text into the box and runs the search command, as the user does.
-static void Search(CMainFrame* frame, const QString& text) {
-    theSearchBar.GetCombo()->setEditText(text);
-    frame->RouteCommand(ID_SEARCH);
-}
-
 class NextStartTest : public QObject {
     Q_OBJECT
 private slots:
@@ -58,10 +52,13 @@ private slots:
                 RegisterStandInListTemplates();
                 frame->RouteCommand(ID_ALL_HAIKU);
                 auto* list = static_cast<StandInHaikuListView*>(frame->GetActiveView());
-                // 🌸 is handed over, but cp932 cannot carry it: not kept.
-                for (const QString& text : {u"b"_qs, u"a"_qs, u"🌸"_qs}) Search(frame, text);
-                QCOMPARE(list->searches, 3);
                 QComboBox* box = theSearchBar.GetCombo();
+                // 🌸 is handed over, but cp932 cannot carry it: not kept.
+                for (const QString& text : {u"b"_qs, u"a"_qs, u"🌸"_qs}) {
+                    box->setEditText(text);
+                    frame->RouteCommand(ID_SEARCH);
+                }
+                QCOMPARE(list->searches, 3);
                 box->setFocus();
                 box->setEditText(u"typed"_qs);
                 QTest::keyClick(box->lineEdit(), Qt::Key_Return);  // Enter starts no search
@@ -85,14 +82,12 @@ private slots:
         QVERIFY(ini.contains("Find1=a\r\nFind2=b\r\n"));
         AppSession app(m_dir->path());
         QCOMPARE(app.Frame()->geometry(), placed);
-        QVERIFY(!app.Frame()->isMaximized());
         QVERIFY(!app.Frame()->ToolBar()->isVisible() && !app.Frame()->StatusBar()->isVisible());
         app.Frame()->UpdateCommandUI();
         for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
             QVERIFY(!app.Frame()->CommandAction(id)->isChecked());
         QCOMPARE(Entries(), (QStringList{u"a"_qs, u"b"_qs}));
         QCOMPARE(theSearchBar.GetCombo()->currentText(), u"a"_qs);
-        QVERIFY(!theSearchBar.GetCombo()->isEnabled());
         QVERIFY(notices.messages.isEmpty());
     }
     void maximisedComesBackMaximisedAndIsSavedSo() {
