@@ -137,12 +137,10 @@ private slots:
     }
 
     void headerClicksSortAndMarkTheColumn() {
-        // Phrases sort by reading, rows without one behind in table order; the season by
-        // 秋 (8F 48) before 春 (8F 74), then by season word. Season words by the word's
-        // bytes, by reading (none last), by season in file order. Numbers from the top.
-        const std::tuple<bool, int, QString> cases[] = {
-            {false, 1, u"3 2 1 4"_s},   {false, 4, u"3 2 1 4"_s},   {false, 6, u"1 2 3 4"_s},
-            {true, 1, u"1 3 4 2 5"_s}, {true, 2, u"5 3 1 2 4"_s}, {true, 3, u"5 2 3 4 1"_s}};
+        // Phrases by reading, rows without one behind in table order; season words by season
+        // in file order (each column's key: the sort keys' unit test). Numbers from the top.
+        const std::tuple<bool, int, QString> cases[] = {{false, 1, u"3 2 1 4"_s},
+                                                         {true, 3, u"5 2 3 4 1"_s}};
         for (const auto& [kigo, column, numbers] : cases) {
             CListCtrl* list = kigo ? OpenKigo()->GetListCtrl() : Open()->GetListCtrl();
             QCOMPARE(list->GetSortColumn(), 0);  // file and table order: by number
@@ -209,15 +207,10 @@ private slots:
         CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         QCOMPARE(list->GetItemText(0, 4), QString());
-        const QStringList numbers = ColumnTexts(list, 0);
-        ClickHeader(list, 1);  // every key is the sentinel: table order
-        QCOMPARE(ColumnTexts(list, 0), numbers);
 
         CListCtrl* words = OpenKigo()->GetListCtrl();  // empty, without columns
         QCOMPARE(words->GetColumnCount(), 0);
         QCOMPARE(words->GetItemCount(), 0);
-        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(notices.beeps, 1);
         QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));
