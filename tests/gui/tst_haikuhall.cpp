@@ -91,12 +91,10 @@ private slots:
         QCOMPARE(row(list, 0), u"No=   1|"_s + phrases + u"|季節=春|季語=雪解け|作年次=明治 27年甲午(1894)(27才)"_s);
         QCOMPARE(row(list, 3).section(u'|', 4, 5), u"季節=|季語="_s);  // no section for it
         QCOMPARE(row(words, 1), u"No=   2|季語=雪解け|よみ=ゆきどけ|季節=春"_s);
-        QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
-        // Widths count characters: the year line and the largest number fit.
+        // Widths count characters: the year line fits.
         const QFontMetrics metrics = list->fontMetrics();
         QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <=
                 list->header()->sectionSize(6));
-        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));
 
         // A double click or Enter opens the row's card or reader.
         ClickHeader(list, 1);  // row 0 shows haiku number 3
@@ -130,7 +128,6 @@ private slots:
             for (QMdiSubWindow* window : area->subWindowList()) {
                 QVERIFY(area->viewport()->rect().contains(window->geometry()));
                 auto* list = static_cast<CHaikuListView*>(window->widget())->GetListCtrl();
-                QCOMPARE(list->header()->count(), 7);
                 QVERIFY(list->header()->length() <= list->viewport()->width());
             }
         }
