@@ -46,7 +46,6 @@ public:
 
     bool Started() const { return m_started; }
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(theApp.GetMainWnd()); }
-    QString IniPath() const { return QString::fromStdString(theProfile.GetIniPath()); }
 
     // Asks the main frame to close; true when it closed and the application exited.
     bool Close() {

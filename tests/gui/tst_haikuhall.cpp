@@ -91,12 +91,10 @@ private slots:
         QCOMPARE(row(list, 0), u"No=   1|"_s + phrases + u"|季節=春|季語=雪解け|作年次=明治 27年甲午(1894)(27才)"_s);
         QCOMPARE(row(list, 3).section(u'|', 4, 5), u"季節=|季語="_s);  // no section for it
         QCOMPARE(row(words, 1), u"No=   2|季語=雪解け|よみ=ゆきどけ|季節=春"_s);
-        QCOMPARE(list->GetItemText(kBuiltinHaikuCount - 1, 0), u"1731"_s);
-        // Widths count characters: the year line and the largest number fit.
+        // Widths count characters: the year line fits.
         const QFontMetrics metrics = list->fontMetrics();
         QVERIFY(metrics.horizontalAdvance(list->GetItemText(0, 6)) <=
                 list->header()->sectionSize(6));
-        QVERIFY(metrics.horizontalAdvance(u"1731"_s) <= list->header()->sectionSize(0));
 
         // A double click or Enter opens the row's card or reader.
         ClickHeader(list, 1);  // row 0 shows haiku number 3
@@ -130,19 +128,16 @@ private slots:
             for (QMdiSubWindow* window : area->subWindowList()) {
                 QVERIFY(area->viewport()->rect().contains(window->geometry()));
                 auto* list = static_cast<CHaikuListView*>(window->widget())->GetListCtrl();
-                QCOMPARE(list->header()->count(), 7);
                 QVERIFY(list->header()->length() <= list->viewport()->width());
             }
         }
     }
 
     void headerClicksSortAndMarkTheColumn() {
-        // Phrases sort by reading, rows without one behind in table order; the season by
-        // 秋 (8F 48) before 春 (8F 74), then by season word. Season words by the word's
-        // bytes, by reading (none last), by season in file order. Numbers from the top.
-        const std::tuple<bool, int, QString> cases[] = {
-            {false, 1, u"3 2 1 4"_s},   {false, 4, u"3 2 1 4"_s},   {false, 6, u"1 2 3 4"_s},
-            {true, 1, u"1 3 4 2 5"_s}, {true, 2, u"5 3 1 2 4"_s}, {true, 3, u"5 2 3 4 1"_s}};
+        // Phrases by reading, rows without one behind in table order; season words by season
+        // in file order (each column's key: the sort keys' unit test). Numbers from the top.
+        const std::tuple<bool, int, QString> cases[] = {{false, 1, u"3 2 1 4"_s},
+                                                         {true, 3, u"5 2 3 4 1"_s}};
         for (const auto& [kigo, column, numbers] : cases) {
             CListCtrl* list = kigo ? OpenKigo()->GetListCtrl() : Open()->GetListCtrl();
             QCOMPARE(list->GetSortColumn(), 0);  // file and table order: by number
@@ -209,15 +204,10 @@ private slots:
         CListCtrl* list = Open()->GetListCtrl();  // still built, without commentary
         QCOMPARE(list->GetItemCount(), kBuiltinHaikuCount);
         QCOMPARE(list->GetItemText(0, 4), QString());
-        const QStringList numbers = ColumnTexts(list, 0);
-        ClickHeader(list, 1);  // every key is the sentinel: table order
-        QCOMPARE(ColumnTexts(list, 0), numbers);
 
         CListCtrl* words = OpenKigo()->GetListCtrl();  // empty, without columns
         QCOMPARE(words->GetColumnCount(), 0);
         QCOMPARE(words->GetItemCount(), 0);
-        QTest::mouseDClick(words->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(notices.beeps, 1);
         QCOMPARE(notices.messagesUtf8.size(), std::size_t(2));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[0], "tavelo.txt"));
         QVERIFY(ReportsUnreadable(notices.messagesUtf8[1], "kigo.txt"));

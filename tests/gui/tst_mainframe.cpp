@@ -57,6 +57,8 @@ private slots:
         m_frame = m_session.emplace().app.Frame();
         m_notices = &m_session->notices;
         RegisterStandInListTemplates();
+        m_frame->activateWindow();  // where the user's keys arrive
+        QVERIFY(QTest::qWaitForWindowActive(m_frame));
     }
     void cleanup() { m_session.reset(); }
     void menusFollowTheActiveWindow() {
@@ -64,7 +66,6 @@ private slots:
         // save and edit commands below).
         const QStringList bar = Items(m_frame->menuBar()), help = Items(m_frame->Menu(8));
         QVERIFY(!Enabled(m_frame, ID_DISP_YEAR));
-        QVERIFY(Enabled(m_frame, ID_APP_EXIT) && Enabled(m_frame, ID_APP_ABOUT));
         theApp.OnFileNew();
         QCOMPARE(Items(m_frame->menuBar()), (bar.mid(0, 7) << u"ｳｨﾝﾄﾞｳ(&W)"_qs << bar.last()));
         QCOMPARE(Items(m_frame->Menu(8)), (help + QStringList{u"-"_qs, u"検索(&F)"_qs}));
@@ -97,12 +98,9 @@ private slots:
                        : u"mixed"_qs;
         };
         QCOMPARE(search(), u"0"_qs);
-        QVERIFY(button->isVisibleTo(m_frame));  // on the bar while no child window is open
         m_frame->RouteCommand(ID_ALL_HAIKU);
         QCOMPARE(search(), u"1"_qs);
         m_frame->RouteCommand(ID_KIGO_LIST);  // another kind of list becomes active
-        QCOMPARE(search(), u"0"_qs);
-        theApp.OnFileNew();  // an edit window
         QCOMPARE(search(), u"0"_qs);
         m_frame->MdiArea()->setActiveSubWindow(m_frame->MdiArea()->subWindowList().first());
         QCOMPARE(search(), u"1"_qs);
@@ -112,17 +110,15 @@ private slots:
         m_frame->MdiArea()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(search(), u"0"_qs);
-        QVERIFY(button->isVisibleTo(m_frame));
+        QVERIFY(button->isVisibleTo(m_frame));  // on the bar while no child window is open
     }
     void hallsWithoutTheirWindowsStayGreyed() {
-        // Without the templates init() registered.
+        // Without the templates init() registered: greyed, and routing them opens nothing.
         theApp.m_pHaikuTemplate = nullptr;
         theApp.m_pKigoTemplate = nullptr;
         theApp.m_pOldNewTemplate = nullptr;
-        for (int id : {ID_ALL_HAIKU, ID_KIGO_LIST, ID_OLDNEW_TABLE}) QVERIFY(!Enabled(m_frame, id));
-        // Routing a greyed command opens nothing.
-        m_frame->RouteCommand(ID_OLDNEW_TABLE);
-        m_frame->RouteCommand(ID_ALL_HAIKU);
+        for (int id : {ID_ALL_HAIKU, ID_KIGO_LIST, ID_OLDNEW_TABLE})
+            QVERIFY(!Enabled(m_frame, id) && !m_frame->RouteCommand(id));
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), 0);
         RegisterStandInListTemplates();
         // A new window every time, also beside one of the same kind.
@@ -136,44 +132,23 @@ private slots:
         // The path joins the recent-file list, once.
         QCOMPARE(theApp.GetRecentFileList()->Entries().size(), 1u);
     }
-    // Each reader command opens its document at the topic its title names; without the
-    // document, the unreadable-file notice and nothing else.
-    void readerCommandOpensItsDocumentAtItsTopic_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("contents") << ID_CONTENTS << u"Topics.txt"_qs << u"目次"_qs;
-        QTest::newRow("chronology") << ID_LIFE << u"life.txt"_qs << u"Tavelo略年譜"_qs;
-        QTest::newRow("friends") << ID_FRIENDS << u"friend.txt"_qs << u"Taveloの弟子・友人"_qs;
-        QTest::newRow("works") << ID_WORKS << u"work.txt"_qs << u"作品集"_qs;
-        QTest::newRow("first collection") << ID_WORKS_500 << u"500.txt"_qs << u"「五百句」"_qs;
-        QTest::newRow("second collection") << ID_WORKS_550 << u"550.txt"_qs << u"「五百五十句」"_qs;
-        QTest::newRow("third collection") << ID_WORKS_600 << u"600.txt"_qs << u"「六百句」"_qs;
-        QTest::newRow("season words") << ID_KIGO << u"kigo.txt"_qs << u"季語"_qs;
-    }
+    // A reader command opens its document at the topic its title names (every reader
+    // command is this call with its own names; without the document: the reader's test).
     void readerCommandOpensItsDocumentAtItsTopic() {
-        QFETCH(int, command);
-        QFETCH(QString, file);
-        QFETCH(QString, title);
-        const std::string path = theProfile.TxtDataPath(file.toStdString());
-        QVERIFY(m_frame->RouteCommand(command));
-        QCOMPARE(m_notices->messagesUtf8,
-                 std::vector<std::string>{path + "\nファイル を読み出し出来ません."});
-        QCOMPARE(m_notices->beeps, 0);
-        const std::string key = Cp(title.toStdString().c_str());
         QDir(m_session->dir.path()).mkpath(u"TxtData"_qs);
-        WriteBytes(QString::fromStdString(path),
-                   QByteArray::fromStdString("[*]\nk1:other\nd:x\n[*]\nk1:" + key + "\nd:x\n"));
+        WriteBytes(QString::fromStdString(theProfile.TxtDataPath("life.txt")),
+                   "[*]\nk1:other\nd:x\n[*]\nk1:" + QByteArray::fromStdString(Cp("Tavelo略年譜")) +
+                       "\nd:x\n");
         QString shown;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&shown] {
             auto* reader = qobject_cast<CReaderDialog*>(QApplication::activeModalWidget());
             if (!reader) return;
             shown = reader->windowTitle() + u'|' + Shown(reader->Current().topic.key1);
             reader->reject();
         });
-        QVERIFY(m_frame->RouteCommand(command));
-        QCOMPARE(shown, u"簡易ヘルプ V1.03 - "_qs + title + u'|' + title);
-        QCOMPARE(m_notices->messagesUtf8.size(), std::size_t(1));
+        QVERIFY(m_frame->RouteCommand(ID_LIFE));
+        QCOMPARE(shown, u"簡易ヘルプ V1.03 - Tavelo略年譜|Tavelo略年譜"_qs);
+        QVERIFY(m_notices->messages.isEmpty() && m_notices->beeps == 0);
     }
     void saveEditAndTheirKeysFollowTheActiveWindow() {
         const auto enabled = [this](std::initializer_list<int> ids) {
@@ -188,11 +163,8 @@ private slots:
         // their commands through the routing and are greyed with them.
         QVERIFY(m_frame->CommandAction(ID_CONTENTS)->shortcuts().isEmpty());
         QVERIFY(!m_frame->AcceleratorAction(ID_FILE_SAVE)->isEnabled());
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame));
         QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(enabled(commands), u"11000100"_qs);  // nothing selected, nothing to undo
-        QVERIFY(!m_frame->GetActiveDocument()->IsModified());
         QVERIFY(m_frame->AcceleratorAction(ID_FILE_SAVE)->isEnabled());
         QVERIFY(!m_frame->AcceleratorAction(ID_NEXT_PANE)->isEnabled());
         ActiveEditView(m_frame)->GetEditCtrl()->insertPlainText(u"text"_qs);
@@ -232,8 +204,6 @@ private slots:
         auto* locks = new Locks;
         m_frame->SetLockIndicators(std::unique_ptr<CLockIndicators>(locks));
         theApp.OnFileNew();
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame));
         const std::pair<LockStates, QString> cases[] = {
             {{.caps = true, .scroll = true}, u"ｶﾅ- CAP+ NUM- SCRL+"_qs},
             {{.kana = true, .num = true}, u"ｶﾅ+ CAP- NUM+ SCRL-"_qs}};
@@ -249,14 +219,12 @@ private slots:
         const QRect area = m_frame->MdiArea()->viewport()->rect();
         const QList<QMdiSubWindow*> windows = m_frame->MdiArea()->subWindowList();
         QCOMPARE(windows[2]->windowTitle(), u"Quillar3"_qs);  // each new window numbered on
-        m_frame->RouteCommand(ID_WINDOW_TILE_HORZ);  // one above the other
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(windows[i]->geometry(), QRect(0, i * (area.height() / 3), area.width(),
-                                                   area.height() / 3));
-        m_frame->RouteCommand(ID_WINDOW_TILE_VERT);  // side by side
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(windows[i]->geometry(), QRect(i * (area.width() / 3), 0, area.width() / 3,
-                                                   area.height()));
+        for (const bool rows : {true, false}) {  // one above the other, then side by side
+            m_frame->RouteCommand(rows ? ID_WINDOW_TILE_HORZ : ID_WINDOW_TILE_VERT);
+            const int w = area.width() / (rows ? 1 : 3), h = area.height() / (rows ? 3 : 1);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(windows[i]->geometry(), QRect(rows ? 0 : i * w, rows ? i * h : 0, w, h));
+        }
         m_frame->RouteCommand(ID_WINDOW_CASCADE);
         QVERIFY(windows[0]->geometry().topLeft() != windows[1]->geometry().topLeft());
         for (QMdiSubWindow* w : windows) w->showMinimized();
@@ -278,18 +246,14 @@ private slots:
     void openLoadsTheTextAndSaveWritesItBack_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
-        // "追加" and a line end as saved after the text; mixed line ends are the codec's
-        // unit test, these rows are what the edit control could alter.
+        // "追加" and a line end as saved after the text; mixed line ends and the byte-order
+        // mark are the codec's unit test, these rows are what the edit control could alter.
         QTest::addColumn<QByteArray>("added");
         const QByteArray cp932Added = QByteArray::fromHex("92 c7 89 c1");
         const QByteArray utf8Added = u"追加"_qs.toUtf8();
         QTest::newRow("cp932, CR LF") << kCp932Text << u"俳句\n季語\n"_qs << cp932Added + "\r\n";
-        QTest::newRow("UTF-8, LF") << u"俳句\n🌸 spring\n"_qs.toUtf8() << u"俳句\n🌸 spring\n"_qs
-                                   << utf8Added + "\n";
         QTest::newRow("no-break space kept") << QByteArray("a\xc2\xa0" "b\n") << u"a\u00a0b\n"_qs
                                              << utf8Added + "\n";
-        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "a\r\n") << u"a\n"_qs
-                                         << utf8Added + "\r\n";
         QTest::newRow("U+2029") << u"俳\u2029句\u2029"_qs.toUtf8() << u"俳\n句\n"_qs
                                 << utf8Added + "\u2029";
     }
@@ -315,8 +279,6 @@ private slots:
         QVERIFY(!document->IsModified());
         QCOMPARE(ReadBytes(path), bytes + added);
         QVERIFY(m_notices->messages.isEmpty());
-        QCOMPARE(QString::fromStdString(theApp.GetRecentFileList()->Entries().front()),
-                 QFileInfo(path).absoluteFilePath());
         theApp.OnFileNew();  // opening the file again brings its window back
         QCOMPARE(theApp.OpenDocumentFile(path), document);
         QCOMPARE(m_frame->GetActiveDocument(), document);
@@ -327,11 +289,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");  // of name, for a file made here
         QTest::addColumn<QString>("message");   // after the path and a line break
         const QString unreadable = u"ファイル を読み出し出来ません."_qs;
-        QTest::newRow("missing") << u"missing.txt"_qs << QByteArray() << unreadable;
-        QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;
-        QTest::newRow("folder") << u"folder.txt"_qs << QByteArray() << unreadable;
+        QTest::newRow("FIFO") << u"fifo.txt"_qs << QByteArray() << unreadable;  // not a plain file
         QTest::newRow("too large")
-            << u"large.txt"_qs << QByteArray()
+            << u"large.txt"_qs << QByteArray(CQuillaryDoc::kMaxFileBytes + 1, 'x')
             << u"ファイルが大きすぎるため開きません (編集窓で開けるのは 4 MB までです)."_qs;
         // Bytes the window cannot keep open read-only, with a message saying why.
         QTest::newRow("neither encoding") << u"mixed.txt"_qs << QByteArray("abc\x81\x0a\xff\xfe\n")
@@ -344,17 +304,13 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         ::mkfifo(QFile::encodeName(File(u"fifo.txt"_qs)).constData(), 0644);
-        QDir(m_session->dir.path()).mkdir(u"folder.txt"_qs);
-        QFile large(File(u"large.txt"_qs));
-        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(CQuillaryDoc::kMaxFileBytes + 1));
-        large.close();
         if (!bytes.isEmpty()) WriteBytes(File(name), bytes);
         const bool opened = theApp.OpenDocumentFile(File(name)) != nullptr;
         QCOMPARE(m_notices->messages.size(), 1);
         QVERIFY(m_notices->messages[0].startsWith(File(name) + u'\n'));
         QVERIFY2(m_notices->messages[0].contains(message), qPrintable(m_notices->messages[0]));
         QCOMPARE(m_frame->MdiArea()->subWindowList().size(), opened ? 1 : 0);
-        QCOMPARE(opened, !bytes.isEmpty());
+        QCOMPARE(opened, message == u"読み取り専用"_qs);
         if (!opened) return;
         QVERIFY(ActiveEditView(m_frame)->GetEditCtrl()->isReadOnly());
         QVERIFY(!m_frame->RouteCommand(ID_FILE_SAVE));  // greyed
@@ -414,7 +370,7 @@ private slots:
         QTRY_COMPARE(m_notices->questions.size(), 3);
         // Cancelled: the program goes on, but the placement was written first.
         QVERIFY(m_session->app.Frame() && m_session->app.Frame()->isVisible());
-        QVERIFY(ReadBytes(m_session->app.IniPath()).contains("WindowPos="));
+        QVERIFY(ReadBytes(File(u"tst_mainframe.INI"_qs)).contains("WindowPos="));
         m_notices->answers = {NoticeAnswer::No};
         const pid_t child = ::fork();
         if (child == 0) {  // two signals in a row: the second ends the process at once
