@@ -5,21 +5,28 @@
 
 namespace {
 
-// Line ends shown as LF come back as they were. (Each encoding, the mark and U+2029 round-trip
-// through the edit window's open-and-save test.)
-TEST(TextFileCodec, EveryLineEndRoundTripsByteForByte) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"a\rb\rc", "a\nb\nc"},                // CR only
-        {"a\nb\rc\n", "a\nb\nc\n"},            // a lone CR among LF
-        {"a\nb\r\nc\nd\r\n", "a\nb\nc\nd\n"},  // LF and CR LF mixed
-        {"a\r\nb\rc\r\n", "a\nb\nc\n"},        // a lone CR among CR LF
+TEST(TextFileCodec, EveryEncodingAndLineEndRoundTripsByteForByte) {
+    const struct {
+        std::string bytes;
+        TextEncoding encoding;
+        std::string shown;
+    } cases[] = {
+        {"俳句\r\n季語\r\n", TextEncoding::Cp932, "\xe4\xbf\xb3\xe5\x8f\xa5\n\xe5\xad\xa3\xe8\xaa\x9e\n"},
+        {"\xe4\xbf\xb3\n\xf0\x9f\x8c\xb8 spring\n", TextEncoding::Utf8, "\xe4\xbf\xb3\n\xf0\x9f\x8c\xb8 spring\n"},
+        {"\xef\xbb\xbf" "abc\r\n", TextEncoding::Utf8, "abc\n"},  // a byte-order mark
+        {"a\rb\rc", TextEncoding::Cp932, "a\nb\nc"},                // CR only
+        {"a\nb\rc\n", TextEncoding::Cp932, "a\nb\nc\n"},            // a lone CR among LF
+        {"a\nb\r\nc\nd\r\n", TextEncoding::Cp932, "a\nb\nc\nd\n"},  // LF and CR LF mixed
+        {"a\r\nb\rc\r\n", TextEncoding::Cp932, "a\nb\nc\n"},        // a lone CR among CR LF
+        {"\xe4\xbf\xb3\xe2\x80\xa9x\n", TextEncoding::Utf8, "\xe4\xbf\xb3\nx\n"},  // U+2029
+        {"plain\n", TextEncoding::Cp932, "plain\n"},
     };
-    for (const auto& [bytes, shown] : cases) {
-        DecodedText text = DecodeTextFile(bytes);
-        EXPECT_FALSE(text.readOnly) << bytes;
-        EXPECT_EQ(text.layout.encoding, TextEncoding::Cp932) << bytes;
-        EXPECT_EQ(text.utf8, shown);
-        EXPECT_EQ(EncodeTextFile(text.utf8, text.utf8, text.layout), bytes);  // unedited
+    for (const auto& c : cases) {
+        DecodedText text = DecodeTextFile(c.bytes);
+        EXPECT_FALSE(text.readOnly) << c.bytes;
+        EXPECT_EQ(text.layout.encoding, c.encoding) << c.bytes;
+        EXPECT_EQ(text.utf8, c.shown);
+        EXPECT_EQ(EncodeTextFile(text.utf8, text.utf8, text.layout), c.bytes);  // unedited
     }
 }
 
