@@ -199,10 +199,11 @@ void CHaikuCardDlg::ShowHaiku() {
     show(1008, m_entry.season);
     show(1038, m_entry.kigo);
     const QString interpretation = ToQString(cardtext::InterpretationLines(m_entry.interpretation, kRowWidth));
+    // The document itself takes the text: the edit's own setPlainText also selects the
+    // old text to replace it, which costs as much again.
     if (m_interpretation->toPlainText() != interpretation)
-        m_interpretation->setPlainText(interpretation);
-    else
-        m_interpretation->moveCursor(QTextCursor::Start);
+        m_interpretation->document()->setPlainText(interpretation);
+    m_interpretation->moveCursor(QTextCursor::Start);
     show(1037, FormatYearLine(m_calendar, m_eto, m_current.year));
     show(1014, m_entry.source);
     show(1006, cardtext::NumberLine(ToCp932(m_order->itemText(m_nMode)), m_nIndex), false);
