@@ -1,16 +1,13 @@
 // Opening a text file in the edit window: a fresh process starts the museum (greeting
-// dialogs off), opens a file of 1 or 4 MB (the largest it opens) (Japanese text in UTF-8, lines of about
-// 60 bytes) and reports once the main window has painted; the parent takes the time
-// and the child's peak resident memory. The floor is the same start with an empty
+// dialogs off), opens a file of 1 or 4 MB (the largest it opens) (Japanese text in UTF-8,
+// lines of about 60 bytes) and reports once the main window has painted; the parent takes
+// the time and the child's peak resident memory. The floor is the same start with an empty
 // file, run first: "extra_peak_per_byte" is the memory the file costs, per byte of it.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <filesystem>
 #include <fstream>
-#include <string>
 
-#include "PaintedChild.h"
+#include "BenchSupport.h"
 #include "app/QuillaryApp.h"
 #include "platform/MDIFrameWnd.h"
 
@@ -26,33 +23,27 @@ int RunChild(int argc, char** argv, const char* path) {
     return QApplication::exec();
 }
 
-std::string TextFile(long long megabytes) {
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("quillary-bench-edit-" + std::to_string(megabytes) + ".txt")).string();
-    std::ofstream out(path, std::ios::binary);
+// Opens a file of whole lines filling the megabytes in a child started in an empty folder.
+ChildRun OpenOnce(long long megabytes) {
+    const std::string file = "/tmp/quillary-bench-edit-" + std::to_string(megabytes) + ".txt";
     const std::string line = "雪解けの千曲の瀬音高まりぬ - the river loud with snowmelt.\r\n";
-    for (long long written = 0; written + static_cast<long long>(line.size()) <= megabytes * 1024 * 1024;
-         written += static_cast<long long>(line.size()))
+    std::ofstream out(file, std::ios::binary);
+    for (auto lines = (megabytes << 20) / static_cast<long long>(line.size()); lines > 0; --lines)
         out << line;
-    return path;
-}
-
-ChildRun OpenOnce(const std::string& file) {
+    out.close();
     char dir[] = "/tmp/quillary-bench-XXXXXX";
     if (!::mkdtemp(dir)) return {};
-    ChildRun run = RunPaintingChild(dir, {"--open", file});
+    ChildRun run = RunPaintingChild(dir, {"--open", file.c_str()});
     std::filesystem::remove_all(dir);
     return run;
 }
 
 void BM_OpenInEditWindow(benchmark::State& state) {
-    const long long megabytes = state.range(0);
-    const ChildRun floor = OpenOnce(TextFile(0));
-    const std::string file = TextFile(megabytes);
-    const auto bytes = static_cast<double>(std::filesystem::file_size(file));
+    const ChildRun floor = OpenOnce(0);
+    const auto bytes = static_cast<double>(state.range(0) << 20);
     ChildRun run;
     for (auto _ : state) {
-        run = OpenOnce(file);
+        run = OpenOnce(state.range(0));
         if (run.seconds < 0 || floor.seconds < 0) {
             state.SkipWithError("the edit window did not open and paint");
             break;
@@ -70,8 +61,6 @@ BENCHMARK(BM_OpenInEditWindow)->Arg(1)->Arg(4)->UseManualTime()->Unit(benchmark:
 
 int main(int argc, char** argv) {
     if (argc > 2 && std::string(argv[1]) == "--open") return RunChild(argc, argv, argv[2]);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarksWithFloors(&argc, argv);
     return 0;
 }

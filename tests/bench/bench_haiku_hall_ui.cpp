@@ -6,10 +6,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <benchmark/benchmark.h>
 
-#include "FloorReporter.h"
-#include "PaintCounter.h"
+#include "BenchSupport.h"
 #include "app/ProfileStore.h"
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
@@ -46,11 +44,16 @@ const ListTexts& HallTexts() {
     return texts;
 }
 
-void FillList(CListCtrl& list, const ListTexts& texts) {
-    for (std::size_t c = 0; c < texts.titles.size(); ++c)
-        list.InsertColumn(static_cast<int>(c), texts.titles[c], texts.widths[c], Qt::AlignLeft);
-    list.SetRows(texts.rows);
-}
+// The floor's list: those texts in a bare list control, shown and painted.
+struct FloorList : CListCtrl {
+    explicit FloorList(const ListTexts& texts) {
+        resize(kListSize);
+        for (std::size_t c = 0; c < texts.titles.size(); ++c)
+            InsertColumn(static_cast<int>(c), texts.titles[c], texts.widths[c], Qt::AlignLeft);
+        SetRows(texts.rows);
+        ShowAndPaint(*this);
+    }
+};
 
 void OpenHaikuHall(benchmark::State& state) {
     int rows = 0;
@@ -62,7 +65,7 @@ void OpenHaikuHall(benchmark::State& state) {
         PaintCounter counter(view.GetListCtrl()->viewport());
         ShowAndPaint(view);
         rows = view.GetListCtrl()->GetItemCount();
-        paints = counter.Count();
+        paints = counter.count;
     }
     state.counters["rows"] = rows;
     state.counters["paints"] = paints;
@@ -71,12 +74,7 @@ BENCHMARK(OpenHaikuHall)->Unit(benchmark::kMillisecond);
 
 void OpenHaikuHall_Floor(benchmark::State& state) {
     const ListTexts& texts = HallTexts();
-    for (auto _ : state) {
-        CListCtrl list;
-        list.resize(kListSize);
-        FillList(list, texts);
-        ShowAndPaint(list);
-    }
+    for (auto _ : state) FloorList{texts};
 }
 BENCHMARK(OpenHaikuHall_Floor)->Unit(benchmark::kMillisecond);
 
@@ -97,10 +95,7 @@ BENCHMARK(SortEachColumnAndRepaint)->Unit(benchmark::kMillisecond);
 
 void SortEachColumnAndRepaint_Floor(benchmark::State& state) {
     const ListTexts& texts = HallTexts();
-    CListCtrl list;
-    list.resize(kListSize);
-    FillList(list, texts);
-    ShowAndPaint(list);
+    FloorList list(texts);
     for (auto _ : state) {
         list.SetRows(texts.rows);
         list.repaint();
@@ -128,7 +123,7 @@ void CardStepWithPaint(benchmark::State& state) {
         delta = -delta;
     }
     state.counters["index"] = card.GetHaikuIndex();
-    state.counters["paints_per_step"] = static_cast<double>(counter.Count()) / static_cast<double>(state.iterations());
+    state.counters["paints_per_step"] = benchmark::Counter(counter.count, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(CardStepWithPaint)->Unit(benchmark::kMicrosecond);
 
@@ -140,9 +135,9 @@ void CardStepWithPaint_Floor(benchmark::State& state) {
     card.OnInitDialog();
     ShowAndPaint(card);
     std::vector<QString> texts[2];
-    for (std::vector<QString>& shown : texts) {
-        card.OnDeltaPos(-1);
+    for (std::vector<QString>& shown : texts) {  // the last haiku, then the one before
         for (int id : kCardFields) shown.push_back(card.FieldText(id));
+        card.OnDeltaPos(-1);
     }
     PaintPending();
     int which = 0;

@@ -5,37 +5,30 @@
 // same page with short lines).
 #include <QApplication>
 #include <QScrollBar>
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
 
-#include "FloorReporter.h"
-#include "PaintCounter.h"
+#include "BenchSupport.h"
 #include "platform/Cp932.h"
 #include "reader/ReaderDialog.h"
 #include "reader/TopicDocument.h"
 
 namespace {
 
-std::string TempFile(const char* name) {
-    return (std::filesystem::temp_directory_path() / name).string();
-}
+std::string Cp932(const std::string& utf8) { return cp932::FromUtf8Lossy(utf8); }
 
-// The documents are composed in UTF-8 and written in cp932, as the museum's are.
-void WriteCp932(const std::string& file, const std::string& utf8) {
-    std::ofstream(file, std::ios::binary) << cp932::FromUtf8Lossy(utf8);
+// Writes a document composed in UTF-8 as a temporary file in cp932, as the museum's are.
+std::string WriteDocument(const char* name, const std::string& utf8) {
+    const std::string file = (std::filesystem::temp_directory_path() / name).string();
+    std::ofstream(file, std::ios::binary) << Cp932(utf8);
+    return file;
 }
-
-std::string Cp932(const char* utf8) { return cp932::FromUtf8Lossy(utf8); }
 
 // Topics of ten stored lines each (and a comment), the first an index in three
 // columns: 10000 stored lines, the table's limit.
 const std::string& LargeDocument() {
     static const std::string path = [] {
-        std::string file = TempFile("quillary-bench-large.txt");
         std::ostringstream out;
         out << "[*]\nk1:目次\nl3:\nd:\n\n\n\n\n\n\n";
         for (int i = 1; i < 1000; ++i) {
@@ -48,17 +41,7 @@ const std::string& LargeDocument() {
                 << "話題" << (i * 17 % 1000) << "も参照のこと。\n"
                 << "\n// 注記\n";
         }
-        WriteCp932(file, out.str());
-        return file;
-    }();
-    return path;
-}
-
-const std::string& OneTopicDocument() {
-    static const std::string path = [] {
-        std::string file = TempFile("quillary-bench-one.txt");
-        WriteCp932(file, "[*]\nk1:目次\nd:俳句は五七五の十七音からなる短い詩である。\n");
-        return file;
+        return WriteDocument("quillary-bench-large.txt", out.str());
     }();
     return path;
 }
@@ -66,7 +49,6 @@ const std::string& OneTopicDocument() {
 // One topic of twenty body lines with a link in each; lines 1, 3, 5, 7 and 9 are
 // 1 MB long when longLines is set.
 std::string PageDocument(bool longLines) {
-    std::string file = TempFile(longLines ? "quillary-bench-long.txt" : "quillary-bench-short.txt");
     std::ostringstream out;
     out << "[*]\nk1:本文\nd:\n";
     for (int line = 1; line < 20; ++line) {
@@ -76,8 +58,7 @@ std::string PageDocument(bool longLines) {
         out << "\n";
     }
     out << "[*]\nk1:話題\nd:別の話題。\n";
-    WriteCp932(file, out.str());
-    return file;
+    return WriteDocument(longLines ? "quillary-bench-long.txt" : "quillary-bench-short.txt", out.str());
 }
 
 void BM_LoadLargeDocument(benchmark::State& state) {
@@ -93,27 +74,35 @@ void BM_LoadLargeDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLargeDocument)->Unit(benchmark::kMillisecond);
 
+// Opens the reader dialog on path at the topic key and shows it painted: the paint
+// events that took, or -1 if the reader did not open.
+int ShowReader(CReaderDialog& dialog, const std::string& path, const std::string& key) {
+    dialog.SetPath(path);
+    dialog.SetInitialKey(key);
+    if (!dialog.Create()) return -1;
+    dialog.OnInitDialog();
+    return ShowAndPaint(dialog);
+}
+
 // From the dialog's construction to its first finished paint.
-void OpenReaderOn(benchmark::State& state, const std::string& path, const std::string& key) {
+void OpenReaderOn(benchmark::State& state, const std::string& path) {
+    const std::string key = Cp932("目次");
     int paints = 0;
     for (auto _ : state) {
         CReaderDialog dialog;
-        dialog.SetPath(path);
-        dialog.SetInitialKey(key);
-        if (!dialog.Create()) {
+        if ((paints = ShowReader(dialog, path, key)) < 0) {
             state.SkipWithError("the reader did not open");
             break;
         }
-        dialog.OnInitDialog();
-        PaintCounter counter(&dialog);
-        ShowAndPaint(dialog);
-        paints = counter.Count();
     }
     state.counters["paints"] = paints;
 }
-void BM_OpenReaderOnLargeDocument(benchmark::State& state) { OpenReaderOn(state, LargeDocument(), Cp932("目次")); }
+void BM_OpenReaderOnLargeDocument(benchmark::State& state) { OpenReaderOn(state, LargeDocument()); }
 BENCHMARK(BM_OpenReaderOnLargeDocument)->Unit(benchmark::kMillisecond);
-void BM_OpenReaderOnLargeDocument_Floor(benchmark::State& state) { OpenReaderOn(state, OneTopicDocument(), Cp932("目次")); }
+void BM_OpenReaderOnLargeDocument_Floor(benchmark::State& state) {
+    OpenReaderOn(state, WriteDocument("quillary-bench-one.txt",
+                                      "[*]\nk1:目次\nd:俳句は五七五の十七音からなる短い詩である。\n"));
+}
 BENCHMARK(BM_OpenReaderOnLargeDocument_Floor)->Unit(benchmark::kMillisecond);
 
 void BM_LinksOfOnePage(benchmark::State& state) {
@@ -133,14 +122,8 @@ BENCHMARK(BM_LinksOfOnePage)->Unit(benchmark::kMicrosecond);
 // One line down and back up, each redrawn and painted.
 void ScrollStep(benchmark::State& state, bool longLines) {
     CReaderDialog dialog;
-    dialog.SetPath(PageDocument(longLines));
-    dialog.SetInitialKey(Cp932("本文"));
-    if (!dialog.Create()) {
-        state.SkipWithError("the reader did not open");
-        return;
-    }
-    dialog.OnInitDialog();
-    ShowAndPaint(dialog);
+    if (ShowReader(dialog, PageDocument(longLines), Cp932("本文")) < 0)
+        return state.SkipWithError("the reader did not open");
     auto* bar = dialog.findChild<QScrollBar*>(QStringLiteral("1019"));
     for (auto _ : state) {
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);

@@ -1,22 +1,19 @@
 // Cold start of the museum: the time from starting a fresh process to the finished
 // first paint of its main window. Each iteration runs this executable again with
 // "--child" in the built museum, with the greeting dialogs off; the child starts the
-// application as main() does (PaintedChild.h). The floor is the same for a minimal Qt
-// main window (an MDI area, nine menus, a tool bar and a status bar), run as "--minimal".
-#include <benchmark/benchmark.h>
+// application as main() does. The floor is the same for a minimal Qt main window (an
+// MDI area, nine menus, a tool bar and a status bar), run as "--minimal".
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <string>
+#include <utility>
 
-#include "FloorReporter.h"
-#include "PaintedChild.h"
+#include "BenchSupport.h"
 #include "app/AppStrings.h"
 #include "app/QtTranslations.h"
 #include "app/QuillaryApp.h"
@@ -29,18 +26,12 @@ const char kMuseum[] = QUILLARY_BINARY_DIR "/museum";
 
 // At the first paint event of the window, queues the report: it runs once the
 // paint that event starts (the window and all its children) is finished.
-class PaintWatcher : public QObject {
-public:
+struct PaintWatcher : QObject {
+    bool seen = false;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            ReportPaintedWhenDone();
-        }
+        if (event->type() == QEvent::Paint && !std::exchange(seen, true)) ReportPaintedWhenDone();
         return false;
     }
-
-private:
-    bool m_seen = false;
 };
 
 int RunChild(int argc, char** argv) {
@@ -72,20 +63,15 @@ int RunMinimal(int argc, char** argv) {
     return QApplication::exec();
 }
 
-// Starts a child in the museum with mode and returns the seconds until it reported its
-// first paint (< 0 on failure). The child's settings file is removed if it made one.
-double ColdStartOnce(const char* mode) {
+// Starts a child in the museum with mode, each iteration timed to its first paint. The
+// child's settings file is removed if it made one.
+void ColdStart(benchmark::State& state, const char* mode) {
     const std::string ini = std::string(kMuseum) + "/startup_bench.INI";
     struct stat st {};
     const bool iniWasThere = ::stat(ini.c_str(), &st) == 0;
-    const double seconds = RunPaintingChild(kMuseum, {mode}).seconds;
-    if (!iniWasThere) ::unlink(ini.c_str());
-    return seconds;
-}
-
-void ColdStart(benchmark::State& state, const char* mode) {
     for (auto _ : state) {
-        double seconds = ColdStartOnce(mode);
+        const double seconds = RunPaintingChild(kMuseum, {mode}).seconds;
+        if (!iniWasThere) ::unlink(ini.c_str());
         if (seconds < 0) {
             state.SkipWithError("the child did not paint its main window");
             break;

@@ -1,10 +1,6 @@
 // Fuzz target: any bytes as tavelo.txt, read by the card's reader for a few
 // sections. Every field fits its width, and a section added at the end of the
 // file changes no earlier section (the reader stops at the end of the one asked for).
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "FuzzSupport.h"
 #include "haiku/CommentaryReader.h"
 
@@ -18,16 +14,13 @@ bool SameEntry(const CommentaryEntry& a, const CommentaryEntry& b) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::QuietSink sink;
-    SetNoticeSink(&sink);
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const int rowWidth = size ? data[0] % 50 : 44;
-    const int sections = fuzz::CountSectionLines(bytes);
-    const int indices[] = {-1, 0, 1, 2, size ? data[size - 1] % 32 : 3, sections};
-    CCommentaryReader reader(fuzz::ScratchFolder());
+void fuzz::Test(const std::string& bytes) {
+    const int rowWidth = Byte(bytes, 0, 44) % 50;
+    const int sections = CountSectionLines(bytes);
+    const int indices[] = {-1, 0, 1, 2, Byte(bytes, bytes.size() - 1, 3) % 32, sections};
+    CCommentaryReader reader(ScratchFolder());
     for (int index : indices) {
-        fuzz::WriteScratch("TxtData/tavelo.txt", bytes);
+        WriteScratch("TxtData/tavelo.txt", bytes);
         FUZZ_CHECK(reader.ReadEntry("tavelo.txt", 0, index, rowWidth, nullptr) == 0);
         const CommentaryEntry entry = reader.GetEntry();
         FUZZ_CHECK(entry.preface.size() < CommentaryEntry::kPrefaceWidth);
@@ -39,10 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(entry.interpretation.size() < CommentaryEntry::kInterpretationWidth);
         if (index < 0 || index > sections) FUZZ_CHECK(SameEntry(entry, CommentaryEntry()));
 
-        fuzz::WriteScratch("TxtData/tavelo.txt", bytes + fuzz::kExtraSection);
+        WriteScratch("TxtData/tavelo.txt", bytes + kExtraSection);
         FUZZ_CHECK(reader.ReadEntry("tavelo.txt", 0, index, rowWidth, nullptr) == 0);
         if (index != sections) FUZZ_CHECK(SameEntry(reader.GetEntry(), entry));
         else FUZZ_CHECK(reader.GetEntry().season == "s");
     }
-    return 0;
 }

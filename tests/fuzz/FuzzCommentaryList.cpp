@@ -2,9 +2,6 @@
 // table of a length the input chooses. Every "[*]" line fills the next record
 // until the table is full, every field fits its width, and a section added at
 // the end of the file changes no earlier record.
-#include <cstddef>
-#include <cstdint>
-#include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -32,27 +29,22 @@ bool SameCommentary(const HaikuRecord& a, const HaikuRecord& b) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::QuietSink sink;
-    SetNoticeSink(&sink);
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const int count = 1 + (size ? data[0] % 40 : 0);
-    const int rowWidth = size > 1 ? data[1] % 50 : 44;
-    const int sections = fuzz::CountSectionLines(bytes);
+void fuzz::Test(const std::string& bytes) {
+    const int count = 1 + Byte(bytes, 0, 0) % 40;
+    const int rowWidth = Byte(bytes, 1, 44) % 50;
+    const int sections = CountSectionLines(bytes);
     const std::vector<HaikuRecord> records = LoadTable(bytes, count, rowWidth);
-    const std::vector<HaikuRecord> extended =
-        LoadTable(bytes + fuzz::kExtraSection, count, rowWidth);
+    const std::vector<HaikuRecord> extended = LoadTable(bytes + kExtraSection, count, rowWidth);
     for (int i = 0; i < count; ++i) {
         const HaikuRecord& record = records[static_cast<std::size_t>(i)];
+        const HaikuRecord& after = extended[static_cast<std::size_t>(i)];
         FUZZ_CHECK(record.hasReading == (i < sections));
         FUZZ_CHECK(record.season.size() < HaikuRecord::kSeasonWidth);
         FUZZ_CHECK(record.kigo.size() < HaikuRecord::kKigoWidth);
         FUZZ_CHECK(record.source.size() < HaikuRecord::kSourceWidth);
         for (const std::string* reading : {&record.reading1, &record.reading2, &record.reading3})
             FUZZ_CHECK(reading->size() < HaikuRecord::kReadingWidth);
-        if (i != sections)
-            FUZZ_CHECK(SameCommentary(extended[static_cast<std::size_t>(i)], record));
-        else FUZZ_CHECK(extended[static_cast<std::size_t>(i)].season == "s");
+        if (i != sections) FUZZ_CHECK(SameCommentary(after, record));
+        else FUZZ_CHECK(after.season == "s");
     }
-    return 0;
 }

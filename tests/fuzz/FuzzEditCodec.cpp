@@ -1,19 +1,14 @@
 // Fuzz target: any bytes as a file in the edit window. A file that opens for editing is
 // written back byte for byte unedited, and an edited one reads back as edited.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "FuzzSupport.h"
 #include "app/TextFileCodec.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+void fuzz::Test(const std::string& bytes) {
     DecodedText text = DecodeTextFile(bytes);
-    if (text.readOnly) return 0;
+    if (text.readOnly) return;
     FUZZ_CHECK(EncodeTextFile(text.utf8, text.utf8, text.layout) == bytes);
     // An added line, and a removed one, at a place the input chooses.
-    std::size_t lf = text.utf8.find('\n', size ? data[0] % (text.utf8.size() + 1) : 0);
+    std::size_t lf = text.utf8.find('\n', Byte(bytes, 0, 0) % (text.utf8.size() + 1));
     if (lf == std::string::npos) lf = text.utf8.size();
     std::string added = text.utf8;
     added.insert(lf, "\nnew line");
@@ -29,5 +24,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (again.layout.encoding != text.layout.encoding) continue;
         FUZZ_CHECK(!again.readOnly && again.utf8 == edited && again.layout.bom == text.layout.bom);
     }
-    return 0;
 }

@@ -1,18 +1,10 @@
 // Fuzz target: reads any bytes as the tips file, for a few requested numbers,
 // checking the shape of title and body.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "FuzzSupport.h"
 #include "reader/TipsReader.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::QuietSink sink;
-    SetNoticeSink(&sink);
-    std::string path = fuzz::WriteScratch("onepoint.txt",
-                                          std::string_view(reinterpret_cast<const char*>(data), size));
+void fuzz::Test(const std::string& bytes) {
+    const std::string path = WriteScratch("onepoint.txt", bytes);
     CTipsReader reader;
     const int requests[] = {-1, 0, 1, 2, 3, 5, 9, 2147483647, -2147483647 - 1};
     for (int requested : requests) {
@@ -24,5 +16,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(reader.Title().empty() || reader.Title().back() == '\n');
         FUZZ_CHECK(reader.Title().size() <= CTipsReader::kTitleBytes + 1);
     }
-    return 0;
 }

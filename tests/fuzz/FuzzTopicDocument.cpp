@@ -1,27 +1,20 @@
 // Fuzz target: loads any bytes as a topic document that includes its own second
 // half, then selects every topic and finds the links of its body lines, checking
 // what the reader relies on.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "FuzzSupport.h"
 #include "platform/Cp932.h"
 #include "reader/TopicDocument.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::QuietSink sink;
-    SetNoticeSink(&sink);
-    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+void fuzz::Test(const std::string& bytes) {
     // The main file always includes its second half, which makes the include path
     // reachable without the fuzzer having to guess the include's name.
-    fuzz::WriteScratch("inc.txt", bytes.substr(bytes.size() / 2));
-    std::string path = fuzz::WriteScratch("main.txt", std::string(bytes) + "\nf:inc.txt\n");
+    WriteScratch("inc.txt", std::string_view(bytes).substr(bytes.size() / 2));
+    const std::string path = WriteScratch("main.txt", bytes + "\nf:inc.txt\n");
 
     CTopicDocument document;
-    document.SetIncludeFolder(fuzz::ScratchFolder());
+    document.SetIncludeFolder(ScratchFolder());
     FUZZ_CHECK(document.Load(path) == 0);
     const int topics = document.GetTopicCount();
     FUZZ_CHECK(topics >= 0 && topics <= CTopicDocument::kMaxTopics);
@@ -57,5 +50,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     }
-    return 0;
 }

@@ -24,7 +24,7 @@ namespace {
 constexpr std::size_t kMaxInputBytes = 256 * 1024;
 
 // Pieces of the formats under test, so mutations reach the interesting paths.
-const std::vector<std::string> kTokens = {
+const std::string kTokens[] = {
     "[*]", "[*]\t", "k1:", "K2:", "k3:", "d:", "D:", "l1:", "l2:", "l3:", "L4:", "l5:",
     "f:", "F:", "//", "\n", "\r", "\r\n", "\t", ":", "-1:", "0:", "1:", "2:", "99:",
     "\x82", "\x82\xA0", "\x83\x41", "\x81\x5C", "\xFC\x4B", "\x80", "\xA0", "\xFD", "\xFF",
@@ -32,6 +32,7 @@ const std::vector<std::string> kTokens = {
 
 std::mt19937_64 g_random;
 
+// A number below n (0 when n is 0).
 std::size_t Below(std::size_t n) {
     return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(g_random);
 }
@@ -46,15 +47,13 @@ void MutateOnce(std::string& s, const std::vector<std::string>& seeds) {
     case 1: if (!s.empty()) s[Below(s.size())] = static_cast<char>(Below(256)); break;
     case 2: s.insert(at, 1, static_cast<char>(Below(256))); break;
     case 3:
-    case 4: s.insert(at, kTokens[Below(kTokens.size())]); break;
+    case 4: s.insert(at, kTokens[Below(std::size(kTokens))]); break;
     case 5: if (!s.empty()) s.erase(Below(s.size()), 1 + Below(16)); break;
     case 6: {
         if (s.empty()) break;
         const std::string piece = s.substr(Below(s.size()), 1 + Below(64));
-        std::string repeated;
-        for (std::size_t i = 1 + Below(Below(8) != 0 ? 4 : 2000);
-             i > 0 && repeated.size() < kMaxInputBytes; --i)
-            repeated += piece;
+        std::string repeated;  // a few times, now and then up to 2000 (128 kB at most)
+        for (std::size_t i = 1 + Below(Below(8) != 0 ? 4 : 2000); i > 0; --i) repeated += piece;
         s.insert(at, repeated);
         break;
     }
@@ -63,10 +62,6 @@ void MutateOnce(std::string& s, const std::vector<std::string>& seeds) {
         break;
     default: s.resize(at); break;
     }
-}
-
-void Run(const std::string& input) {
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
 }
 
 }  // namespace
@@ -94,16 +89,17 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     g_random.seed(randomSeed);
 
-    for (const std::string& seed : seeds) Run(seed);
-    const auto start = std::chrono::steady_clock::now();
+    const auto run = [](const std::string& input) {
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
+    };
+    for (const std::string& seed : seeds) run(seed);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     long long done = 0;
-    while (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() <
-           seconds) {
+    for (; std::chrono::steady_clock::now() < end; ++done) {
         std::string input = seeds[Below(seeds.size())];
         for (std::size_t steps = 1 + Below(8); steps > 0; --steps) MutateOnce(input, seeds);
         input.resize(std::min(input.size(), kMaxInputBytes));
-        Run(input);
-        ++done;
+        run(input);
     }
     std::printf("%zu seeds and %lld mutated inputs ran clean\n", seeds.size(), done);
     return 0;
