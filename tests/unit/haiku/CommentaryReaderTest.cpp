@@ -63,8 +63,7 @@ TEST_F(CommentaryReaderTest, CardReaderFields) {
         {"x[*]\n3:春\n[*] \n[*]\r\r\n3:秋\n[*]\r\n3:夏\n", 0, {"", "", "", "", "夏", "", ""}},  // whole lines only
         {"3:春\n[*]", 0, {}},
         {kTwoSections, -1, {}},
-        // A section line split between the pieces the file is read in (64 KiB): "[" | "*]",
-        // then "[*]\r" | "\n".
+        // A section line split where a 64 KiB piece of the file ends: "[" | "*]", "[*]\r" | "\n".
         {"[*]\n" + std::string(65530, 'a') + "\n[*]\n3:秋\n", 1, {"", "", "", "", "秋", "", ""}},
         {"[*]\n" + std::string(65527, 'a') + "\n[*]\r\n3:冬\n", 1, {"", "", "", "", "冬", "", ""}},
         {"[*]\n6:解釈\n3:秋\n", 0, {}},  // the interpretation ends the read at the next marker
